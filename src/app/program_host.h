@@ -1,0 +1,26 @@
+#pragma once
+
+class QWidget;
+
+namespace kelvra {
+
+// What a program window may ask of the main window, without knowing it.
+class ProgramHost {
+public:
+    virtual ~ProgramHost() = default;
+
+    // Shows the window as a child of the main window, at the top of its client area,
+    // centred on the screen width. The host takes ownership.
+    virtual void showProgramWindow(QWidget* window) = 0;
+
+    // Shows or hides the welcome panel with the program chooser.
+    virtual void setChooserVisible(bool visible) = 0;
+
+    // Hides the exit screen, creating it hidden if it does not exist yet.
+    virtual void hideExitScreen() = 0;
+
+    // Closes every window and ends the process.
+    virtual void closeApplication() = 0;
+};
+
+} // namespace kelvra

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace kelvra::modHelp {
+
+// The host name of the maker's web site, fixed at build time.
+QString siteHost();
+
+// http:// + host + /kelvra-free-biorhythms/ssd.php?page= + key
+QUrl pageAddress(const QString& pageKey);
+
+// The maker's web site home address, the site root.
+QUrl siteRootAddress();
+
+} // namespace kelvra::modHelp

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+// What a test saw of a modal message box before it answered it.
+struct SeenMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Answers the modal message boxes a step under test opens, recording each one.
+// Use: ModalAnswerer answerer; answerer.answerWith(QMessageBox::Ok); <step>; check seen().
+class ModalAnswerer : public QObject {
+    Q_OBJECT
+public:
+    ModalAnswerer();
+
+    // Every message box from now on is answered with this button.
+    void answerWith(QMessageBox::StandardButton button);
+
+    // A modal widget that is no message box (a colour dialog) is handed to this function.
+    void handleOtherDialogsWith(std::function<void(QWidget*)> handler);
+
+    const std::vector<SeenMessage>& seen() const { return m_seen; }
+    void clear() { m_seen.clear(); }
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    QMessageBox::StandardButton m_answer = QMessageBox::Ok;
+    std::function<void(QWidget*)> m_otherHandler;
+    std::vector<SeenMessage> m_seen;
+};

@@ -47,6 +47,17 @@ QGroupBox* addFrame(QWidget* parent, const char* name, const QString& title, con
     return frame;
 }
 
+// Where the installed font runs wider than the one the layout was made for, a text sized
+// to itself would be cut off at its frame's edge; it gets a little smaller instead.
+void shrinkToWidth(QLabel* label, int width) {
+    QFont font = label->font();
+    while (label->width() > width && font.pointSizeF() > 6.0) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label->setFont(font);
+        label->adjustSize();
+    }
+}
+
 // The message box is multi-line: its line breaks travel as carriage return and line feed.
 QString messageText(const QPlainTextEdit* box) {
     return box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
@@ -157,10 +168,12 @@ void frmNagScreen2::buildCatalogueFrame() {
     QGroupBox* frame = addFrame(this, "Frame6", QStringLiteral("Download Tarnwick Softwares"),
                                 twipsRect(7320, 120, 3735, 4575));
     auto* promotion = new QLabel(
-        QStringLiteral("Discover the other programs of Tarnwick Softwares: astrology, psychic, "
-                       "tarot, numerology and occult software that is simple to use and "
-                       "informative. Try them for yourself, and share them with your friends and "
-                       "family!"),
+        QStringLiteral(
+            "Tarnwick Softwares makes many more programs for you: astrology software to read "
+            "your stars and your horoscope, psychic software, tarot card readings, numerology "
+            "software that works with the numbers of your name and birth date, and other occult "
+            "and esoteric programs.\n\nAll of them are simple to use and informative. Download "
+            "them and try them for yourself, and share them with your friends and family!"),
         frame);
     promotion->setObjectName(QStringLiteral("Label3"));
     promotion->setFont(uiFont(9));
@@ -175,6 +188,7 @@ void frmNagScreen2::buildCatalogueFrame() {
     link->setFont(uiFont(9, true, true));
     link->move(twipsPoint(75, 4250));
     link->adjustSize();
+    shrinkToWidth(link, frame->contentsRect().right() - link->x());
     link->makeLink();
     setColours(link, QColor(255, 255, 0));
     connect(link, &ClickableLabel::clicked, this, [] { modHelp::OpenSoftwareCatalogPage(); });

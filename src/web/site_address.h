@@ -14,4 +14,7 @@ QUrl pageAddress(const QString& pageKey);
 // The maker's web site home address, the site root.
 QUrl siteRootAddress();
 
+// http:// + host + /kelvra-free-biorhythms/, the product's folder on the site.
+QUrl productFolderAddress();
+
 } // namespace kelvra::modHelp

@@ -1,0 +1,47 @@
+#include "update_reminder.h"
+
+#include "page_openers.h"
+
+#include <QSettings>
+
+namespace kelvra::modHelp {
+
+namespace {
+const QString kDurationKey = QStringLiteral("Settings/Duration");
+constexpr qint64 kQuietDays = 14;
+
+void storeToday(QSettings& settings, QDate today) {
+    settings.setValue(kDurationKey, today.toString(Qt::ISODate));
+    settings.sync();
+}
+} // namespace
+
+ReminderStep reminderStep(const QString& storedText, QDate today) {
+    const QDate stored = QDate::fromString(storedText.trimmed(), Qt::ISODate);
+    // An unreadable value would otherwise silence the reminder for good.
+    if (!stored.isValid()) {
+        return ReminderStep::StoreToday;
+    }
+    const qint64 days = today.daysTo(stored);
+    return days < -kQuietDays || days > kQuietDays ? ReminderStep::Ask : ReminderStep::Nothing;
+}
+
+void RunUpdateReminder(QSettings& settings, QDate today, const std::function<bool()>& ask) {
+    switch (reminderStep(settings.value(kDurationKey).toString(), today)) {
+    case ReminderStep::StoreToday:
+        storeToday(settings, today);
+        return;
+    case ReminderStep::Nothing:
+        return;
+    case ReminderStep::Ask: {
+        const bool wantsUpdate = ask && ask();
+        storeToday(settings, today);
+        if (wantsUpdate) {
+            OpenDownloadPage();
+        }
+        return;
+    }
+    }
+}
+
+} // namespace kelvra::modHelp

@@ -4,8 +4,11 @@
 
 namespace kelvra {
 
-std::vector<CycleArc> EnumerateCycleArcs(std::int32_t daysLived, int period, double windowDays)
-{
+std::vector<CycleArc> EnumerateCycleArcs(std::int32_t daysLived, int period, double windowDays) {
+    // Outside these bounds the walk below would not end (or would cast out of float range).
+    if (period < 1 || !(windowDays >= 0.0 && windowDays <= kMaxWindowDays)) {
+        return {};
+    }
     const double quarter = period / 4.0;
     const double half = period / 2.0;
     // The window's width is compared in single precision, as the chart surface holds it.
@@ -18,7 +21,6 @@ std::vector<CycleArc> EnumerateCycleArcs(std::int32_t daysLived, int period, dou
     x -= half;
 
     std::vector<CycleArc> arcs;
-    arcs.reserve(static_cast<std::size_t>(std::max(0.0, windowDays / half)) + 3);
     while (static_cast<float>(x) < windowLimit) {
         x += half;
         if (x + quarter >= 0) {
@@ -32,10 +34,10 @@ std::vector<CycleArc> EnumerateCycleArcs(std::int32_t daysLived, int period, dou
     return arcs;
 }
 
-double CyclePercentAt(std::int32_t daysLived, int period, double x, double windowDays)
-{
+double CyclePercentAt(std::int32_t daysLived, int period, double x, double windowDays) {
     const double quarter = period / 4.0;
     const double dayCount = static_cast<double>(daysLived) + (x - windowDays / 2);
+    // Position within the cycle, counted from its rising midline crossing: 0 <= inCycle <= P.
     double inCycle = std::fmod(dayCount, period);
     if (inCycle < 0) {
         inCycle += period;

@@ -12,7 +12,7 @@ namespace kelvra {
 // One of the three biorhythm cycles.
 struct Cycle {
     std::string_view name;
-    int period = 0;                 // whole days
+    int period = 0;                  // whole days
     ColorValue singleChartColor = 0; // curve colour in the one-person chart
 
     constexpr double quarterPeriod() const { return period / 4.0; }
@@ -29,9 +29,8 @@ inline constexpr std::array<Cycle, 3> kCycles{{
 // Width in days of the window a chart shows: 14 days either side of the report day.
 inline constexpr double kChartWindowDays = 28.0;
 
-// D mod P as a truncated remainder: the sign of D, magnitude below P.
-constexpr int Phase(std::int32_t daysLived, int period)
-{
+// D mod P as a truncated remainder: the sign of D, magnitude below P (P > 0).
+constexpr int Phase(std::int32_t daysLived, int period) {
     return static_cast<int>(daysLived % period);
 }
 
@@ -46,11 +45,17 @@ struct CycleArc {
     friend bool operator==(const CycleArc&, const CycleArc&) = default;
 };
 
-// The arcs, left to right, that cover the window [0, windowDays] for a cycle of
-// the given period at day count daysLived (the report day being the window's centre).
+// Widest window the arcs are listed for.
+inline constexpr double kMaxWindowDays = 1.0e6;
+
+// The arcs, left to right, peaks and troughs alternating, that cover the window
+// [0, windowDays] for a cycle of the given period at day count daysLived (the report day being
+// the window's centre). The first arc ends at or right of 0; the last may lie wholly right of
+// the window. No arcs for a period below 1 or a window outside [0, kMaxWindowDays].
 std::vector<CycleArc> EnumerateCycleArcs(std::int32_t daysLived, int period, double windowDays);
 
-// The cycle's value in per cent (-100 to +100) at window position x.
+// The cycle's value in per cent (-100 to +100) at window position x: the height of the arc
+// chain above, so +100 at a peak vertex, -100 at a trough vertex, 0 where arcs meet.
 double CyclePercentAt(std::int32_t daysLived, int period, double x, double windowDays);
 
 } // namespace kelvra

@@ -1,0 +1,102 @@
+#include "chart_renderer.h"
+
+#include "arc_plotter.h"
+#include "chart_surface.h"
+#include "surface_label.h"
+#include "surface_line.h"
+
+#include "app/date_conversion.h"
+#include "app/short_date.h"
+#include "app/twips.h"
+#include "app/ui_font.h"
+#include "engine/cycle.h"
+
+#include <QLabel>
+
+namespace kelvra {
+
+namespace {
+constexpr ColorValue kBlack = rgbColor(0, 0, 0);
+constexpr ColorValue kWhite = rgbColor(255, 255, 255);
+
+// Places a label by its designed rectangle, widened to its text and kept inside the area:
+// the corner labels were designed against the surface's outer size.
+void placeInCorner(SurfaceLabel& label, const QRect& designed, const QSize& area) {
+    const QSize size(std::max(designed.width(), label.sizeHint().width()), designed.height());
+    label.resize(size);
+    const int left = std::min(designed.left(), area.width() - size.width());
+    const int top = std::min(designed.top(), area.height() - size.height());
+    label.setPixelPosition(QPointF(std::max(0, left), std::max(0, top)));
+}
+} // namespace
+
+BiorhythmChartRenderer::BiorhythmChartRenderer(ChartSurface& surface, ChartScaleLabels labels)
+    : m_surface(surface)
+    , m_labels(labels) {
+    m_surface.setBackgroundColor(kBlack);
+    m_midline = m_surface.addLine(QStringLiteral("lnHor"));
+    m_reportDayLine = m_surface.addLine(QStringLiteral("lnVert"));
+    const std::array<QString, 3> texts{QStringLiteral("100%"), QStringLiteral("0%"),
+                                       QStringLiteral("-100%")};
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+        SurfaceLabel* label =
+            m_surface.addLabel(QStringLiteral("lblPercent_%1").arg(index), texts[index]);
+        label->setFont(uiFont(8.25, true));
+        label->setTextColor(kWhite);
+        m_percentLabels[index] = label;
+    }
+    m_percentLabels[1]->resize(twipsSize(255, 195));
+    placeCornerLabels();
+}
+
+void BiorhythmChartRenderer::placeCornerLabels() {
+    const QSize area = m_surface.contentsRect().size();
+    placeInCorner(*m_percentLabels[0], twipsRect(6000, 0, 465, 195), area);
+    m_percentLabels[2]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeInCorner(*m_percentLabels[2], twipsRect(5940, 6270, 525, 195), area);
+}
+
+void BiorhythmChartRenderer::LayoutChartAxes(QDate reportDate) {
+    const double width = m_surface.horizontalExtent();
+    const double height = m_surface.verticalExtent();
+
+    m_midline->setY1(height / 2);
+    m_midline->setY2(m_midline->y1());
+    m_midline->setX1(0);
+    m_midline->setX2(width);
+
+    m_reportDayLine->setY1(0);
+    m_reportDayLine->setY2(height);
+    m_reportDayLine->setX1(width / 2);
+    m_reportDayLine->setX2(width / 2);
+
+    m_labels.least->setText(QString::number(-(width / 2)));
+    m_labels.most->setText(QString::number(width / 2));
+
+    ShowReportDate(reportDate);
+
+    // Width and height are used across: the width shifts the top, the height the left.
+    const QString zero = QStringLiteral("0%");
+    m_percentLabels[1]->setTop(height / 2 + m_surface.textWidth(zero) / 2);
+    m_percentLabels[1]->setLeft(width - m_surface.textHeight(zero));
+}
+
+void BiorhythmChartRenderer::ShowReportDate(QDate reportDate) {
+    QLabel& label = *m_labels.date;
+    label.setText(formatShortDate(reportDate));
+    label.resize(label.sizeHint().width(), label.height());
+    const int left = m_surface.outerLeft() + m_surface.outerWidth() / 2 - label.width() / 2;
+    label.move(left, label.y());
+}
+
+void BiorhythmChartRenderer::DrawBiorhythms(QDate birthDate, QDate reportDate) {
+    m_surface.clear();
+    m_surface.removeBackgroundPicture();
+    ShowReportDate(reportDate);
+    const std::int32_t daysLived = DaysLived(toCalendarDate(birthDate), toCalendarDate(reportDate));
+    for (const Cycle& cycle : kCycles) {
+        PlotCycleArcs(m_surface, daysLived, cycle.period, cycle.singleChartColor);
+    }
+}
+
+} // namespace kelvra

@@ -1,0 +1,220 @@
+#include "chart_surface.h"
+
+#include "surface_label.h"
+#include "surface_line.h"
+
+#include "app/color_conversion.h"
+#include "app/ui_font.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace kelvra {
+
+namespace {
+// The scale of user units to pixels; an empty area maps everything to 0.
+double pixelsPerUnit(int pixels, double extent) {
+    return extent > 0 ? pixels / extent : 0.0;
+}
+
+QRgb opaque(ColorValue color) {
+    return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
+} // namespace
+
+ChartSurface::ChartSurface(QWidget* parent)
+    : QFrame(parent) {
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setFont(uiFont(8.25));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ensureDrawingMatchesDevice();
+}
+
+ChartSurface::~ChartSurface() = default;
+
+void ChartSurface::setHorizontalExtent(double extent) {
+    m_horizontalExtent = extent;
+    updateScale();
+}
+
+void ChartSurface::setBackgroundColor(ColorValue color) {
+    m_backgroundColor = color;
+    update();
+}
+
+void ChartSurface::setBackgroundPicture(const QImage& picture) {
+    m_backgroundPicture = picture;
+    update();
+}
+
+void ChartSurface::removeBackgroundPicture() {
+    m_backgroundPicture = QImage();
+    update();
+}
+
+void ChartSurface::clear() {
+    ensureDrawingMatchesDevice();
+    m_drawing.fill(Qt::transparent);
+    scheduleRepaint();
+}
+
+void ChartSurface::setPoint(float x, float y, ColorValue color) {
+    // Kept lean: a drawing run sets some 20 000 points. The device scale is checked by
+    // clear() and before painting; per point only a size change, which a hidden widget
+    // learns of without a resize event.
+    if (size() != m_knownSize) {
+        ensureDrawingMatchesDevice();
+    }
+    const double column = std::floor(x * m_unitsToPixels.width()) * m_pixelRatio;
+    const double row = std::floor(y * m_unitsToPixels.height()) * m_pixelRatio;
+    // Compared as doubles first, so a far-off or non-finite point is never cast.
+    if (!(column >= 0 && column < m_drawing.width() && row >= 0 && row < m_drawing.height())) {
+        return;
+    }
+    const int left = static_cast<int>(column);
+    const int top = static_cast<int>(row);
+    const int right = std::min(left + m_pointSize, m_drawing.width());
+    const int bottom = std::min(top + m_pointSize, m_drawing.height());
+    const QRgb pixel = opaque(color);
+    for (int line = top; line < bottom; ++line) {
+        auto* bits = reinterpret_cast<QRgb*>(m_drawing.scanLine(line));
+        std::fill(bits + left, bits + right, pixel);
+    }
+    scheduleRepaint();
+}
+
+double ChartSurface::textWidth(const QString& text) const {
+    return xFromPixels(fontMetrics().horizontalAdvance(text));
+}
+
+double ChartSurface::textHeight(const QString& text) const {
+    // Every line of the text is one font height high.
+    const auto lines = text.count(QLatin1Char('\n')) + 1;
+    return yFromPixels(static_cast<double>(fontMetrics().height()) * static_cast<double>(lines));
+}
+
+int ChartSurface::outerLeft() const {
+    return geometry().left();
+}
+
+int ChartSurface::outerWidth() const {
+    return width();
+}
+
+SurfaceLine* ChartSurface::addLine(const QString& objectName) {
+    auto* line = new SurfaceLine(*this);
+    line->setObjectName(objectName);
+    update();
+    return line;
+}
+
+SurfaceLabel* ChartSurface::addLabel(const QString& objectName, const QString& text) {
+    auto* label = new SurfaceLabel(*this, text);
+    label->setObjectName(objectName);
+    label->show();
+    return label;
+}
+
+double ChartSurface::pixelsFromX(double x) const {
+    return x * pixelsPerUnit(contentsRect().width(), m_horizontalExtent);
+}
+
+double ChartSurface::pixelsFromY(double y) const {
+    return y * pixelsPerUnit(contentsRect().height(), verticalExtent());
+}
+
+double ChartSurface::xFromPixels(double pixels) const {
+    const int width = contentsRect().width();
+    return width > 0 ? pixels * m_horizontalExtent / width : 0.0;
+}
+
+double ChartSurface::yFromPixels(double pixels) const {
+    const int height = contentsRect().height();
+    return height > 0 ? pixels * verticalExtent() / height : 0.0;
+}
+
+QImage ChartSurface::snapshot() {
+    ensureDrawingMatchesDevice();
+    return grab(contentsRect()).toImage();
+}
+
+void ChartSurface::scheduleRepaint() {
+    // One request per batch of points: thousands of small dirty rectangles would cost
+    // more than repainting the area once.
+    if (!m_repaintPending) {
+        m_repaintPending = true;
+        update();
+    }
+}
+
+void ChartSurface::paintEvent(QPaintEvent* event) {
+    m_repaintPending = false;
+    ensureDrawingMatchesDevice();
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    painter.setClipRect(inner & event->rect());
+    painter.fillRect(inner, toQColor(m_backgroundColor));
+    if (!m_backgroundPicture.isNull()) {
+        painter.drawImage(inner.topLeft(), m_backgroundPicture);
+    }
+    painter.drawImage(inner.topLeft(), m_drawing);
+    paintLines(painter);
+    painter.setClipping(false);
+    drawFrame(&painter);
+}
+
+void ChartSurface::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    ensureDrawingMatchesDevice();
+}
+
+void ChartSurface::ensureDrawingMatchesDevice() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize deviceSize = contentsRect().size() * ratio;
+    if (m_drawing.size() == deviceSize && qFuzzyCompare(m_drawing.devicePixelRatio(), ratio)) {
+        return;
+    }
+    // Keep what was drawn when the area or the screen changes.
+    QImage resized(deviceSize.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    resized.fill(Qt::transparent);
+    if (!m_drawing.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(QRect(QPoint(0, 0), deviceSize), m_drawing);
+    }
+    resized.setDevicePixelRatio(ratio);
+    m_drawing = resized;
+    m_knownSize = size();
+    m_pointSize = std::max(1, static_cast<int>(std::lround(ratio)));
+    updateScale();
+}
+
+void ChartSurface::updateScale() {
+    const QSize inner = contentsRect().size();
+    m_unitsToPixels = QSizeF(pixelsPerUnit(inner.width(), m_horizontalExtent),
+                             pixelsPerUnit(inner.height(), verticalExtent()));
+    m_pixelRatio = m_drawing.isNull() ? 1.0 : m_drawing.devicePixelRatio();
+}
+
+void ChartSurface::paintLines(QPainter& painter) const {
+    const QPointF origin = contentsRect().topLeft();
+    // Lines are children of the surface, so they go with it; drawn in the order added.
+    for (const SurfaceLine* line : findChildren<SurfaceLine*>(Qt::FindDirectChildrenOnly)) {
+        if (!line->isVisible()) {
+            continue;
+        }
+        // Ends on pixel centres, so a one-pixel line covers exactly the pixels of its points.
+        const auto centre = [&origin](QPointF pixels) {
+            return origin + QPointF(std::floor(pixels.x()) + 0.5, std::floor(pixels.y()) + 0.5);
+        };
+        QPen pen(toQColor(line->color()));
+        pen.setWidth(line->width());
+        pen.setCapStyle(Qt::SquareCap);
+        painter.setPen(pen);
+        painter.drawLine(centre(line->pixelStart()), centre(line->pixelEnd()));
+    }
+}
+
+} // namespace kelvra

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/color_value.h"
+
+#include <QLabel>
+
+namespace kelvra {
+
+class ChartSurface;
+
+// A text lying over a chart surface's image. Its left and top edges are set in user units
+// but held in pixels, so it keeps its place on screen when the surface's extent changes.
+class SurfaceLabel : public QLabel {
+    Q_OBJECT
+public:
+    SurfaceLabel(ChartSurface& surface, const QString& text);
+    Q_DISABLE_COPY_MOVE(SurfaceLabel)
+
+    double left() const;
+    double top() const;
+    void setLeft(double x);
+    void setTop(double y);
+
+    // Places the top-left corner in logical pixels of the surface's inner area.
+    void setPixelPosition(QPointF position);
+    QPointF pixelPosition() const { return m_position; }
+
+    // Sets the text colour (0x00BBGGRR).
+    void setTextColor(ColorValue color);
+
+private:
+    void place();
+
+    ChartSurface& m_surface;
+    QPointF m_position;
+};
+
+} // namespace kelvra

@@ -1,7 +1,36 @@
-#include <QApplication>
+#include "app/app_identity.h"
+#include "shell/display_check.h"
+#include "shell/main_window.h"
+#include "shell/program_windows.h"
+#include "shell/single_instance_guard.h"
+#include "shell/startup.h"
 
-int main(int argc, char* argv[])
-{
+#include <QApplication>
+#include <QSettings>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    if (!kelvra::displayConfigured()) {
+        std::fprintf(stderr, "%s\n", kelvra::noDisplayMessage());
+        return 1;
+    }
+    kelvra::guardDisplayConnection();
     QApplication app(argc, argv);
-    return 0;
+    kelvra::endDisplayConnectionGuard();
+    QApplication::setApplicationName(kelvra::kApplicationName);
+    QApplication::setApplicationDisplayName(kelvra::kApplicationTitle);
+
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kelvra::kApplicationName,
+                       kelvra::kApplicationName);
+    kelvra::SingleInstanceGuard guard(
+        kelvra::SingleInstanceGuard::defaultLockPath(kelvra::kApplicationName));
+    const std::unique_ptr<kelvra::frmMDI> mainWindow =
+        kelvra::RunStartup(guard, settings, kelvra::programWindows(settings));
+    if (!mainWindow) {
+        return 0;
+    }
+    // The exit screen outlives the main window; CloseApplication ends the process.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return QApplication::exec();
 }

@@ -107,8 +107,6 @@ int ChartSurface::outerWidth() const {
 SurfaceLine* ChartSurface::addLine(const QString& objectName) {
     auto* line = new SurfaceLine(*this);
     line->setObjectName(objectName);
-    m_lines.push_back(line);
-    connect(line, &QObject::destroyed, this, [this, line] { std::erase(m_lines, line); });
     update();
     return line;
 }
@@ -202,7 +200,8 @@ void ChartSurface::updateScale() {
 
 void ChartSurface::paintLines(QPainter& painter) const {
     const QPointF origin = contentsRect().topLeft();
-    for (const SurfaceLine* line : m_lines) {
+    // Lines are children of the surface, so they go with it; drawn in the order added.
+    for (const SurfaceLine* line : findChildren<SurfaceLine*>(Qt::FindDirectChildrenOnly)) {
         if (!line->isVisible()) {
             continue;
         }

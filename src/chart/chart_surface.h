@@ -5,8 +5,6 @@
 #include <QFrame>
 #include <QImage>
 
-#include <vector>
-
 namespace kelvra {
 
 class SurfaceLabel;
@@ -74,7 +72,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class SurfaceLine;
     void ensureDrawingMatchesDevice();
     void scheduleRepaint();
     void updateScale();
@@ -89,7 +86,6 @@ private:
     double m_pixelRatio = 1.0;
     int m_pointSize = 1;
     bool m_repaintPending = false;
-    std::vector<SurfaceLine*> m_lines;
 };
 
 } // namespace kelvra

@@ -1,0 +1,30 @@
+#include "single_instance_guard.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace kelvra {
+
+SingleInstanceGuard::SingleInstanceGuard(const QString& lockPath)
+    : m_lock(std::make_unique<QLockFile>(lockPath)) {
+    // Only a lock whose process is gone counts as stale, however old it is.
+    m_lock->setStaleLockTime(0);
+}
+
+SingleInstanceGuard::~SingleInstanceGuard() = default;
+
+QString SingleInstanceGuard::defaultLockPath(const QString& applicationName) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath();
+    }
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(applicationName + QStringLiteral(".lock"));
+}
+
+bool SingleInstanceGuard::tryAcquire() {
+    return m_lock->isLocked() || m_lock->tryLock(0);
+}
+
+} // namespace kelvra

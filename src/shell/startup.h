@@ -1,0 +1,20 @@
+#pragma once
+
+#include "program_window_factory.h"
+
+#include <memory>
+
+class QSettings;
+
+namespace kelvra {
+
+class SingleInstanceGuard;
+class frmMDI;
+
+// The application's entry sequence: the single-instance guard, then the update reminder,
+// then the main window, shown maximized. When another copy runs it says so, calls
+// CloseApplication and returns no window, and nothing else happens.
+std::unique_ptr<frmMDI> RunStartup(SingleInstanceGuard& guard, QSettings& settings,
+                                   ProgramWindowFactory programs);
+
+} // namespace kelvra

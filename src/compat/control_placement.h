@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace kelvra {
+
+// A label of the parent with the given name, text and geometry in pixels.
+QLabel* placeLabel(QWidget* parent, const QString& objectName, const QString& text, QRect geometry);
+
+// A label that sizes itself to its text, with its top-left corner at the given pixel point.
+QLabel* placeAutoSizedLabel(QWidget* parent, const QString& objectName, const QString& text,
+                            QPoint topLeft);
+
+// Sets the text and fits the label's size to it.
+void setAutoSizedText(QLabel* label, const QString& text);
+
+// Sets the colour of the widget's text.
+void setTextColor(QWidget* widget, const QColor& color);
+
+// Fills the widget's background with the colour.
+void setBackgroundColor(QWidget* widget, const QColor& color);
+
+} // namespace kelvra

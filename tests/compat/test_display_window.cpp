@@ -1,0 +1,336 @@
+#include "fake_program_host.h"
+#include "modal_answerer.h"
+#include "test_main.h"
+#include "url_recorder.h"
+
+#include "app/clock.h"
+#include "app/color_conversion.h"
+#include "app/short_date.h"
+#include "chart/chart_surface.h"
+#include "chart/surface_label.h"
+#include "compat/compute_compatibility.h"
+#include "compat/display_window.h"
+#include "compat/entry_window.h"
+#include "compat/person_roster.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QUrlQuery>
+
+using namespace kelvra;
+
+namespace {
+const QDate kToday(2024, 2, 27);
+constexpr ColorValue kFirstColor = rgbColor(0, 0, 255);
+constexpr ColorValue kSecondColor = rgbColor(0, 160, 0);
+} // namespace
+
+class DisplayWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startShowsThePhysicalView();
+    void dayLivedLabelsStandInTheDetailsPanel();
+    void viewsSwitchCaptionHeadingAndText_data();
+    void viewsSwitchCaptionHeadingAndText();
+    void sameViewLeavesTheExplanationAlone();
+    void nextDayCrossesTheMonthEnd();
+    void previousThenNextGivesTheSamePicture();
+    void todayAfterNavigationSetsEveryReportDate();
+    void navigationKeepsTheViewAndTheCaptions();
+    void navigationStopsAtTheLastSupportedDay();
+    void exitLeavesTheChooserAndAnEmptyRoster_data();
+    void exitLeavesTheChooserAndAnEmptyRoster();
+    void backLeadsToAFreshEntryWindow();
+    void helpMenuOpensPages();
+
+private:
+    frmBiorhythmCompatibilityDisplay* openDisplay();
+    QString text(const QString& name) const {
+        auto* label = m_window->findChild<QLabel*>(name);
+        return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
+    }
+    void click(const QString& button) {
+        QTest::mouseClick(m_window->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    QImage drawing() const { return m_window->findChild<ChartSurface*>("picBiorhythm")->drawing(); }
+
+    std::unique_ptr<modBiorhythmCompatibility> m_roster;
+    std::unique_ptr<FakeProgramHost> m_host;
+    QPointer<frmBiorhythmCompatibilityDisplay> m_window;
+};
+
+void DisplayWindowTest::init() {
+    setTodayOverride(kToday);
+    m_roster = std::make_unique<modBiorhythmCompatibility>();
+    m_roster->intTotalPersons = 2;
+    m_roster->strPersonName = {"Ann", "Bob", ""};
+    m_roster->dtBirthDate = {QDate(1980, 1, 4), QDate(2023, 2, 5),
+                             modBiorhythmCompatibility::zeroDate()};
+    m_roster->dtReportDate = {QDate(2023, 1, 31), QDate(2023, 1, 31),
+                              modBiorhythmCompatibility::zeroDate()};
+    m_roster->lngLineColor = {kFirstColor, kSecondColor, 0};
+    m_host = std::make_unique<FakeProgramHost>();
+    m_window = openDisplay();
+}
+
+void DisplayWindowTest::cleanup() {
+    m_host.reset();
+    m_roster.reset();
+    setTodayOverride(std::nullopt);
+}
+
+frmBiorhythmCompatibilityDisplay* DisplayWindowTest::openDisplay() {
+    const auto captions = ComputeCompatibility(*m_roster);
+    auto* window = new frmBiorhythmCompatibilityDisplay(*m_roster, *m_host);
+    window->setCompatibilityCaptions(*captions);
+    m_host->showProgramWindow(window);
+    m_host->calls.clear();
+    return window;
+}
+
+void DisplayWindowTest::startShowsThePhysicalView() {
+    QCOMPARE(m_window->windowTitle(), "Kelvra Biorhythm Compatibility");
+    QCOMPARE(m_window->CurrentView(), "Physical");
+    QCOMPARE(text("lblCompatibilityType"), "Physical Compatibility");
+    QCOMPARE(text("lblInfo_0"), "Physical:");
+    QVERIFY(text("lblInfo_1").startsWith("The Physical cycle is a good indicator"));
+    QCOMPARE(text("lblDate"), formatShortDate(QDate(2023, 1, 31)));
+    QCOMPARE(text("lblLeast"), "-14");
+    QCOMPARE(text("lblMost"), "14");
+    QCOMPARE(text("lblName_0"), "Ann");
+    QCOMPARE(text("lblName_1"), "Bob");
+    QCOMPARE(text("lblDayLived_0"), "Day Lived 15733");
+    QCOMPARE(text("lblDayLived_1"), "Day Lived -5");
+    QCOMPARE(text("lblPercentage_0"), "Physical Compatibility 41 %");
+    for (int k = 0; k < 2; ++k) {
+        auto* swatch = m_window->findChild<QLabel*>(QStringLiteral("Picture1_%1").arg(k));
+        QVERIFY(swatch->isVisible());
+        QCOMPARE(swatch->palette().color(QPalette::Window),
+                 toQColor(k == 0 ? kFirstColor : kSecondColor));
+    }
+    QVERIFY(!m_window->findChild<QLabel*>("Picture1_2")->isVisible());
+    QVERIFY(!m_window->findChild<QLabel*>("lblName_2")->isVisible());
+
+    // Both curves are on the chart.
+    const QImage image = drawing();
+    bool first = false;
+    bool second = false;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            first = first || image.pixel(x, y) == toQColor(kFirstColor).rgb();
+            second = second || image.pixel(x, y) == toQColor(kSecondColor).rgb();
+        }
+    }
+    QVERIFY(first && second);
+}
+
+void DisplayWindowTest::dayLivedLabelsStandInTheDetailsPanel() {
+    auto* panel = m_window->findChild<QGroupBox*>("Frame2");
+    const int lowestCaption = m_window->findChild<QLabel*>("lblPercentage_2")->geometry().bottom();
+    int previousTop = lowestCaption;
+    for (int k = 0; k < 2; ++k) {
+        auto* label = m_window->findChild<QLabel*>(QStringLiteral("lblDayLived_%1").arg(k));
+        QCOMPARE(label->parentWidget(), panel);
+        QVERIFY(label->isVisible());
+        QVERIFY(panel->rect().contains(label->geometry()));
+        QVERIFY(label->geometry().top() > previousTop);
+        previousTop = label->geometry().bottom();
+    }
+}
+
+void DisplayWindowTest::viewsSwitchCaptionHeadingAndText_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("textStart");
+
+    QTest::newRow("Emotional") << "cmdEmotional"
+                               << "mnuEmotional"
+                               << "Emotional"
+                               << "Your Emotional cycle is basically";
+    QTest::newRow("Intellectual") << "cmdIntellectual"
+                                  << "mnuIntellectual"
+                                  << "Intellectual"
+                                  << "The Intellectual cycle represents";
+    QTest::newRow("Physical") << "cmdPhysical"
+                              << "mnuPhysical"
+                              << "Physical"
+                              << "The Physical cycle is a good";
+}
+
+void DisplayWindowTest::viewsSwitchCaptionHeadingAndText() {
+    QFETCH(QString, button);
+    QFETCH(QString, menu);
+    QFETCH(QString, view);
+    QFETCH(QString, textStart);
+
+    const QImage before = drawing();
+    m_window->findChild<QAction*>("mnuIntellectual")->trigger();
+    m_window->findChild<QAction*>("mnuEmotional")->trigger();
+    click(button);
+    QCOMPARE(m_window->CurrentView(), view);
+    QCOMPARE(text("lblCompatibilityType"), view + " Compatibility");
+    QCOMPARE(text("lblInfo_0"), view + ":");
+    QVERIFY(text("lblInfo_1").startsWith(textStart));
+    QCOMPARE(text("lblName_0"), "Ann");
+    QCOMPARE(drawing() == before, view == "Physical");
+    const QImage viaButton = drawing();
+
+    m_window->findChild<QAction*>("mnuPhysical")->trigger();
+    m_window->findChild<QAction*>(menu)->trigger();
+    QCOMPARE(m_window->CurrentView(), view);
+    QCOMPARE(drawing(), viaButton);
+}
+
+void DisplayWindowTest::sameViewLeavesTheExplanationAlone() {
+    auto* explanation = m_window->findChild<QLabel*>("lblInfo_1");
+    explanation->setText("marker");
+    click("cmdPhysical");
+    QCOMPARE(explanation->text(), "marker");
+    click("cmdEmotional");
+    QVERIFY(explanation->text().startsWith("Your Emotional cycle"));
+}
+
+void DisplayWindowTest::nextDayCrossesTheMonthEnd() {
+    click("cmdNextDay");
+    QCOMPARE(m_roster->dtReportDate[0], QDate(2023, 2, 1));
+    QCOMPARE(m_roster->dtReportDate[1], QDate(2023, 2, 1));
+    QCOMPARE(text("lblDate"), formatShortDate(QDate(2023, 2, 1)));
+    QCOMPARE(text("lblNextDay_0"), "2");
+    QCOMPARE(text("lblPrevDay_13"), "31");
+    QCOMPARE(text("lblPrevDay_12"), "30");
+    QCOMPARE(text("lblDayLived_1"), "Day Lived -4");
+
+    // Into March of a common year: the label left of the 1st reads 28.
+    for (int i = 0; i < 28; ++i) {
+        click("cmdNextDay");
+    }
+    QCOMPARE(m_roster->dtReportDate[0], QDate(2023, 3, 1));
+    QCOMPARE(text("lblPrevDay_13"), "28");
+}
+
+void DisplayWindowTest::previousThenNextGivesTheSamePicture() {
+    click("cmdEmotional");
+    const QImage before = drawing();
+    const QString date = text("lblDate");
+    click("cmdPrevDay");
+    QVERIFY(drawing() != before);
+    QCOMPARE(m_roster->dtReportDate[0], QDate(2023, 1, 30));
+    click("cmdNextDay");
+    QCOMPARE(drawing(), before);
+    QCOMPARE(text("lblDate"), date);
+    QCOMPARE(text("lblNextDay_0"), "1");
+}
+
+void DisplayWindowTest::todayAfterNavigationSetsEveryReportDate() {
+    m_roster->dtReportDate[1] = QDate(2020, 6, 1);
+    click("cmdNextDay");
+    click("cmdNextDay");
+    QCOMPARE(m_roster->dtReportDate[1], QDate(2020, 6, 3));
+    click("cmdToday");
+    QCOMPARE(m_roster->dtReportDate[0], kToday);
+    QCOMPARE(m_roster->dtReportDate[1], kToday);
+    QCOMPARE(text("lblDate"), formatShortDate(kToday));
+    QCOMPARE(text("lblNextDay_0"), "28");
+    QCOMPARE(text("lblNextDay_1"), "29");
+    QCOMPARE(text("lblNextDay_2"), "1");
+}
+
+void DisplayWindowTest::navigationKeepsTheViewAndTheCaptions() {
+    const QStringList captions{text("lblPercentage_0"), text("lblPercentage_1"),
+                               text("lblPercentage_2")};
+    click("cmdIntellectual");
+    click("cmdNextDay");
+    QCOMPARE(m_window->CurrentView(), "Intellectual");
+    QCOMPARE(text("lblCompatibilityType"), "Intellectual Compatibility");
+    const QImage navigated = drawing();
+    click("cmdIntellectual");
+    QCOMPARE(drawing(), navigated);
+    click("cmdPrevDay");
+    click("cmdToday");
+    QCOMPARE(m_window->CurrentView(), "Intellectual");
+    QCOMPARE(
+        (QStringList{text("lblPercentage_0"), text("lblPercentage_1"), text("lblPercentage_2")}),
+        captions);
+}
+
+void DisplayWindowTest::navigationStopsAtTheLastSupportedDay() {
+    m_roster->dtReportDate = {QDate(9999, 12, 30), QDate(9999, 12, 31), QDate()};
+    click("cmdNextDay");
+    QCOMPARE(m_roster->dtReportDate[0], QDate(9999, 12, 31));
+    QCOMPARE(m_roster->dtReportDate[1], QDate(9999, 12, 31));
+    click("cmdNextDay");
+    QCOMPARE(m_roster->dtReportDate[0], QDate(9999, 12, 31));
+    QCOMPARE(text("lblDate"), formatShortDate(QDate(9999, 12, 31)));
+    QCOMPARE(text("lblNextDay_0"), "");
+    QCOMPARE(text("lblPrevDay_13"), "30");
+    click("cmdPrevDay");
+    QCOMPARE(m_roster->dtReportDate[0], QDate(9999, 12, 30));
+}
+
+void DisplayWindowTest::exitLeavesTheChooserAndAnEmptyRoster_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("menu Exit") << "mnuExit";
+    QTest::newRow("menu Back") << "mnuBack";
+    QTest::newRow("close box") << "";
+}
+
+void DisplayWindowTest::exitLeavesTheChooserAndAnEmptyRoster() {
+    QFETCH(QString, way);
+    m_host->setChooserVisible(false);
+    if (way.isEmpty()) {
+        m_window->parentWidget()->close();
+    } else {
+        m_window->findChild<QAction*>(way)->trigger();
+    }
+    QCOMPARE(m_host->frameCount(), 0);
+    QVERIFY(m_host->chooserVisible);
+    QVERIFY(!m_host->calls.contains("close application"));
+    QVERIFY(m_host->area().isVisible());
+    for (int i = 0; i < modBiorhythmCompatibility::kSlots; ++i) {
+        QVERIFY(m_roster->strPersonName[i].isEmpty());
+        QCOMPARE(m_roster->dtBirthDate[i], modBiorhythmCompatibility::zeroDate());
+        QCOMPARE(m_roster->dtReportDate[i], modBiorhythmCompatibility::zeroDate());
+        QCOMPARE(m_roster->lngLineColor[i], 0u);
+    }
+    QCOMPARE(m_roster->intTotalPersons, 2);
+}
+
+void DisplayWindowTest::backLeadsToAFreshEntryWindow() {
+    ModalAnswerer answerer;
+    click("cmdBack");
+
+    QCOMPARE(m_host->calls, (QStringList{"show frmBiorhythmCompatibilityMain", "chooser shown",
+                                         "exit screen hidden", "chooser hidden"}));
+    QCOMPARE(m_host->frameCount(), 1);
+    auto* entry = m_host->openWindow<frmBiorhythmCompatibilityMain>();
+    QVERIFY(entry);
+    QVERIFY(!m_host->chooserVisible);
+    QVERIFY(m_roster->strPersonName[0].isEmpty());
+    QCOMPARE(m_roster->dtBirthDate[0], modBiorhythmCompatibility::zeroDate());
+    QCOMPARE(m_roster->intPersonsRemaining, 2);
+    QCOMPARE(m_roster->intColorsRecorded, 0);
+    QCOMPARE(entry->findChild<QLabel*>("lblDisp2")->text(),
+             "You have already entered the details for 0 Person(s)");
+    QVERIFY(answerer.seen().empty());
+}
+
+void DisplayWindowTest::helpMenuOpensPages() {
+    UrlRecorder recorder;
+    for (const char* item : {"mnuOnline", "mnuVisit", "mnuUpdate"}) {
+        m_window->findChild<QAction*>(item)->trigger();
+    }
+    QStringList pages;
+    for (const QUrl& url : recorder.urls()) {
+        pages << QUrlQuery(url).queryItemValue("page");
+    }
+    QCOMPARE(pages, (QStringList{"help-web-page", "home-page", "download-web-page"}));
+}
+
+KELVRA_TEST_MAIN(DisplayWindowTest)
+#include "test_display_window.moc"

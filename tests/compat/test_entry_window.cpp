@@ -1,0 +1,496 @@
+#include "fake_program_host.h"
+#include "modal_answerer.h"
+#include "test_main.h"
+#include "url_recorder.h"
+
+#include "app/clock.h"
+#include "app/color_conversion.h"
+#include "compat/display_window.h"
+#include "compat/entry_window.h"
+#include "compat/person_roster.h"
+
+#include <QColorDialog>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QUrlQuery>
+
+using namespace kelvra;
+
+namespace {
+
+constexpr ColorValue kStartingColor = rgbColor(255, 199, 6);
+constexpr ColorValue kBlue = rgbColor(0, 0, 255);
+constexpr ColorValue kGreen = rgbColor(0, 160, 0);
+const QDate kToday(2023, 4, 30);
+
+QString critical(const SeenMessage& message) {
+    return message.icon == QMessageBox::Critical && message.title == "Kelvra Biorhythms" &&
+                   message.buttons == QMessageBox::Ok
+               ? message.text
+               : QStringLiteral("<not an error box: %1>").arg(message.text);
+}
+
+} // namespace
+
+class EntryWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void opensReadyForTheFirstPerson();
+    void enterOrSpaceOnNextAsksForAName_data();
+    void enterOrSpaceOnNextAsksForAName();
+    void sexMustBeChosen();
+    void entryStates_data();
+    void entryStates();
+    void startingColourIsRefusedForTheSecondPerson();
+    void altNAfterTheCoupleGivesTheLimitThenRefusesTheColour();
+    void blankOnlyNameIsAcceptedAsTyped();
+    void eachPersonKeepsTheDatesShownAtAcceptance();
+    void backAfterOnePersonThenAFreshStart();
+    void exitMenuAndCloseBoxShowTheChooser();
+    void cancelledColourDialogKeepsTheSwatch();
+    void confirmedColourDialogSetsTheSwatch();
+    void viewResultHandsOverToTheDisplayWindow();
+    void viewResultWithDistantBirthDatesShowsValues();
+    void menusAndPromotionsOpenPages();
+    void backPictureLightsWhileThePointerIsOver();
+
+private:
+    frmBiorhythmCompatibilityMain* openEntryWindow();
+    template <typename T> T* find(const QString& name) const {
+        T* child = m_window->findChild<T*>(name);
+        if (child == nullptr) {
+            qFatal("no child %s", qPrintable(name));
+        }
+        return child;
+    }
+    void chooseColor(ColorValue color);
+    void enterPerson(const QString& name, ColorValue color);
+    void pressNext();
+    void waitUntilActive();
+    void pressAccessKey(Qt::Key key, const QString& button);
+    QWidget* focusAfterMessage();
+    QString label(const QString& name) const { return find<QLabel>(name)->text(); }
+    QWidget* widgetInFrontOfNext() const;
+
+    std::unique_ptr<modBiorhythmCompatibility> m_roster;
+    std::unique_ptr<FakeProgramHost> m_host;
+    std::unique_ptr<ModalAnswerer> m_answerer;
+    QPointer<frmBiorhythmCompatibilityMain> m_window;
+};
+
+void EntryWindowTest::init() {
+    setTodayOverride(kToday);
+    m_roster = std::make_unique<modBiorhythmCompatibility>();
+    m_host = std::make_unique<FakeProgramHost>();
+    m_answerer = std::make_unique<ModalAnswerer>();
+    QVERIFY(QTest::qWaitForWindowActive(&m_host->area()));
+    m_window = openEntryWindow();
+}
+
+void EntryWindowTest::cleanup() {
+    m_answerer.reset();
+    m_host.reset();
+    m_roster.reset();
+    setTodayOverride(std::nullopt);
+}
+
+frmBiorhythmCompatibilityMain* EntryWindowTest::openEntryWindow() {
+    auto* window = new frmBiorhythmCompatibilityMain(*m_roster, *m_host);
+    m_host->showProgramWindow(window);
+    QTest::qWait(1);
+    return window;
+}
+
+void EntryWindowTest::chooseColor(ColorValue color) {
+    m_answerer->handleOtherDialogsWith([color](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QColorDialog*>(modal)) {
+            dialog->setCurrentColor(toQColor(color));
+            dialog->accept();
+        }
+    });
+    QTest::mouseClick(find<QLabel>("Picture1"), Qt::LeftButton);
+    QCOMPARE(m_window->swatchColor(), color);
+}
+
+void EntryWindowTest::enterPerson(const QString& name, ColorValue color) {
+    auto* nameBox = find<QLineEdit>("txtVisitorName");
+    nameBox->clear();
+    QTest::keyClicks(nameBox, name);
+    QTest::mouseClick(find<QRadioButton>("optFemale"), Qt::LeftButton);
+    if (m_window->swatchColor() != color) {
+        chooseColor(color);
+    }
+}
+
+void EntryWindowTest::pressNext() {
+    waitUntilActive();
+    pressAccessKey(Qt::Key_N, "cmdSubmit");
+}
+
+// The offscreen platform has no window manager to give the main window back its activation
+// once a modal box has gone; a desktop does that at once.
+void EntryWindowTest::waitUntilActive() {
+    if (!m_host->area().isActiveWindow()) {
+        m_host->area().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_host->area()));
+    }
+}
+
+// A button answers its access key with an animated click; wait until it has been clicked.
+void EntryWindowTest::pressAccessKey(Qt::Key key, const QString& button) {
+    waitUntilActive();
+    QPointer<QPushButton> target = find<QPushButton>(button);
+    QTest::keyClick(m_window, key, Qt::AltModifier);
+    QVERIFY(!target.isNull() && target->isDown());
+    QTRY_VERIFY(target.isNull() || !target->isDown());
+}
+
+QWidget* EntryWindowTest::focusAfterMessage() {
+    waitUntilActive();
+    return QApplication::focusWidget();
+}
+
+QWidget* EntryWindowTest::widgetInFrontOfNext() const {
+    auto* next = find<QPushButton>("cmdSubmit");
+    return next->parentWidget()->childAt(next->geometry().center());
+}
+
+void EntryWindowTest::opensReadyForTheFirstPerson() {
+    QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdSubmit"));
+    QCOMPARE(m_window->windowTitle(), "Kelvra Biorhythm Compatibility");
+    QCOMPARE(label("lblDisp1"), "You have chosen to enter details for a  COUPLE");
+    QCOMPARE(label("lblDisp2"), "You have already entered the details for 0 Person(s)");
+    QCOMPARE(label("lblDisp3"), "You are yet to enter the details for 2 Person(s)");
+    QCOMPARE(widgetInFrontOfNext(), find<QPushButton>("cmdSubmit"));
+    QVERIFY(!find<QPushButton>("cmdSave")->isEnabled());
+
+    auto* birth = find<QDateEdit>("dtpDob");
+    auto* report = find<QDateEdit>("dtpReportDate");
+    QCOMPARE(birth->date(), QDate(2006, 12, 26));
+    QCOMPARE(report->date(), kToday);
+    for (QDateEdit* picker : {birth, report}) {
+        QCOMPARE(picker->minimumDate(), QDate(1601, 1, 1));
+        QCOMPARE(picker->maximumDate(), QDate(9999, 12, 31));
+    }
+    QVERIFY(!find<QRadioButton>("optMale")->isChecked());
+    QVERIFY(!find<QRadioButton>("optFemale")->isChecked());
+    QCOMPARE(m_window->swatchColor(), kStartingColor);
+
+    QCOMPARE(m_roster->intTotalPersons, 2);
+    QCOMPARE(m_roster->intPersonsRemaining, 2);
+    QCOMPARE(m_roster->intColorsRecorded, 0);
+    for (std::int32_t used : m_roster->lngUsedColor) {
+        QCOMPARE(used, -1);
+    }
+    QCOMPARE(m_host->calls, QStringList{"show frmBiorhythmCompatibilityMain"});
+}
+
+void EntryWindowTest::enterOrSpaceOnNextAsksForAName_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void EntryWindowTest::enterOrSpaceOnNextAsksForAName() {
+    QFETCH(int, key);
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+
+    QCOMPARE(m_answerer->seen().size(), 1u);
+    QCOMPARE(critical(m_answerer->seen()[0]), "Name Cannot Be Blank");
+    QCOMPARE(focusAfterMessage(), find<QLineEdit>("txtVisitorName"));
+    QCOMPARE(m_roster->intPersonsRemaining, 2);
+    QCOMPARE(m_roster->intColorsRecorded, 0);
+}
+
+void EntryWindowTest::sexMustBeChosen() {
+    QTest::keyClicks(find<QLineEdit>("txtVisitorName"), "Ann");
+    QTest::mouseClick(find<QPushButton>("cmdSubmit"), Qt::LeftButton);
+
+    QCOMPARE(m_answerer->seen().size(), 1u);
+    QCOMPARE(critical(m_answerer->seen()[0]), "Please Select Your Sex");
+    QCOMPARE(focusAfterMessage(), find<QRadioButton>("optMale"));
+    QCOMPARE(m_roster->intPersonsRemaining, 2);
+    QCOMPARE(find<QLineEdit>("txtVisitorName")->text(), "Ann");
+}
+
+void EntryWindowTest::entryStates_data() {
+    QTest::addColumn<int>("people");
+    QTest::addColumn<int>("remaining");
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("yetToEnter");
+    QTest::addColumn<bool>("viewResultInFront");
+
+    QTest::newRow("first person") << 0 << 2 << "0"
+                                  << "2" << false;
+    QTest::newRow("second person") << 1 << 1 << "1"
+                                   << "1" << false;
+    QTest::newRow("complete") << 2 << 0 << "2"
+                              << "0" << true;
+}
+
+void EntryWindowTest::entryStates() {
+    QFETCH(int, people);
+    QFETCH(int, remaining);
+    QFETCH(QString, entered);
+    QFETCH(QString, yetToEnter);
+    QFETCH(bool, viewResultInFront);
+
+    const ColorValue colors[] = {kBlue, kGreen};
+    for (int i = 0; i < people; ++i) {
+        enterPerson(QStringLiteral("Person %1").arg(i), colors[i]);
+        pressNext();
+    }
+    QVERIFY(m_answerer->seen().empty());
+    QCOMPARE(m_roster->intPersonsRemaining, remaining);
+    QCOMPARE(m_roster->intColorsRecorded, people);
+    QCOMPARE(label("lblDisp2"),
+             QStringLiteral("You have already entered the details for %1 Person(s)").arg(entered));
+    QCOMPARE(label("lblDisp3"),
+             QStringLiteral("You are yet to enter the details for %1 Person(s)").arg(yetToEnter));
+    auto* viewResult = find<QPushButton>("cmdSave");
+    QCOMPARE(viewResult->isEnabled(), viewResultInFront);
+    QCOMPARE(widgetInFrontOfNext() == viewResult, viewResultInFront);
+    QVERIFY(find<QPushButton>("cmdSubmit")->isEnabled());
+    for (int i = 0; i < people; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        QCOMPARE(m_roster->strPersonName[slot], QStringLiteral("Person %1").arg(i));
+        QCOMPARE(m_roster->lngLineColor[slot], colors[i]);
+        QCOMPARE(m_roster->lngUsedColor[slot], static_cast<std::int32_t>(colors[i]));
+        QCOMPARE(m_roster->dtBirthDate[slot], QDate(2006, 12, 26));
+        QCOMPARE(m_roster->dtReportDate[slot], kToday);
+    }
+    QVERIFY(find<QLineEdit>("txtVisitorName")->text().isEmpty());
+}
+
+void EntryWindowTest::startingColourIsRefusedForTheSecondPerson() {
+    enterPerson("Ann", kStartingColor);
+    pressNext();
+    QVERIFY(m_answerer->seen().empty());
+    QCOMPARE(m_roster->lngLineColor[0], kStartingColor);
+
+    // The sex and the dates carry over: a new name alone is not enough.
+    QTest::keyClicks(find<QLineEdit>("txtVisitorName"), "Bob");
+    QWidget* focusBefore = QApplication::focusWidget();
+    pressNext();
+    QCOMPARE(m_answerer->seen().size(), 1u);
+    QCOMPARE(critical(m_answerer->seen()[0]), "Choose Another Color");
+    QCOMPARE(focusAfterMessage(), focusBefore);
+    QCOMPARE(m_roster->intPersonsRemaining, 1);
+    QCOMPARE(m_roster->intColorsRecorded, 1);
+
+    chooseColor(kBlue);
+    pressNext();
+    QCOMPARE(m_answerer->seen().size(), 1u);
+    QCOMPARE(m_roster->intPersonsRemaining, 0);
+    QCOMPARE(m_roster->strPersonName[1], "Bob");
+    QCOMPARE(m_roster->lngLineColor[1], kBlue);
+}
+
+void EntryWindowTest::altNAfterTheCoupleGivesTheLimitThenRefusesTheColour() {
+    enterPerson("Ann", kBlue);
+    pressNext();
+    enterPerson("Bob", kGreen);
+    pressNext();
+    const modBiorhythmCompatibility couple = *m_roster;
+
+    enterPerson("Carl", rgbColor(200, 0, 200));
+    pressNext();
+    QCOMPARE(m_answerer->seen().size(), 1u);
+    QCOMPARE(critical(m_answerer->seen()[0]),
+             "You Reach The Limit Of Selecting Members\nYou Cannot Accept Further Member");
+    QCOMPARE(m_roster->intColorsRecorded, 3);
+    QCOMPARE(m_roster->lngUsedColor[2], static_cast<std::int32_t>(rgbColor(200, 0, 200)));
+    QCOMPARE(m_roster->intPersonsRemaining, 0);
+    QCOMPARE(m_roster->strPersonName, couple.strPersonName);
+    QCOMPARE(find<QLineEdit>("txtVisitorName")->text(), "Carl");
+
+    pressNext();
+    QCOMPARE(m_answerer->seen().size(), 2u);
+    QCOMPARE(critical(m_answerer->seen()[1]), "Choose Another Color");
+    QCOMPARE(m_roster->intColorsRecorded, 3);
+}
+
+void EntryWindowTest::blankOnlyNameIsAcceptedAsTyped() {
+    enterPerson("   ", kBlue);
+    pressNext();
+    QVERIFY(m_answerer->seen().empty());
+    QCOMPARE(m_roster->strPersonName[0], "   ");
+    QCOMPARE(m_roster->intPersonsRemaining, 1);
+}
+
+void EntryWindowTest::eachPersonKeepsTheDatesShownAtAcceptance() {
+    auto* birth = find<QDateEdit>("dtpDob");
+    auto* report = find<QDateEdit>("dtpReportDate");
+    birth->setDate(QDate(2024, 1, 1)); // after the report date: accepted
+    enterPerson("Ann", kBlue);
+    pressNext();
+    report->setDate(QDate(1999, 7, 14));
+    enterPerson("Bob", kGreen);
+    pressNext();
+
+    QVERIFY(m_answerer->seen().empty());
+    QCOMPARE(m_roster->dtBirthDate[0], QDate(2024, 1, 1));
+    QCOMPARE(m_roster->dtReportDate[0], kToday);
+    QCOMPARE(m_roster->dtBirthDate[1], QDate(2024, 1, 1));
+    QCOMPARE(m_roster->dtReportDate[1], QDate(1999, 7, 14));
+}
+
+void EntryWindowTest::backAfterOnePersonThenAFreshStart() {
+    enterPerson("Ann", kBlue);
+    pressNext();
+    pressAccessKey(Qt::Key_A, "cmdBackToBio");
+
+    QVERIFY(m_window.isNull() || !m_window->isVisible());
+    QCOMPARE(m_host->openWindows().size(), 0);
+    QCOMPARE(m_host->frameCount(), 0);
+    QVERIFY(m_host->chooserVisible);
+    QCOMPARE(m_roster->strPersonName[0], "Ann");
+
+    m_window = openEntryWindow();
+    QCOMPARE(m_roster->intPersonsRemaining, 2);
+    QCOMPARE(m_roster->intColorsRecorded, 0);
+    for (std::int32_t used : m_roster->lngUsedColor) {
+        QCOMPARE(used, -1);
+    }
+    enterPerson("Ann", kBlue);
+    pressNext();
+    QVERIFY(m_answerer->seen().empty());
+    QCOMPARE(m_roster->intPersonsRemaining, 1);
+}
+
+void EntryWindowTest::exitMenuAndCloseBoxShowTheChooser() {
+    m_window->findChild<QAction*>("mnuExit")->trigger();
+    QCOMPARE(m_host->frameCount(), 0);
+    QCOMPARE(m_host->calls.last(), "chooser shown");
+
+    m_window = openEntryWindow();
+    m_host->setChooserVisible(false);
+    m_window->parentWidget()->close();
+    QCOMPARE(m_host->frameCount(), 0);
+    QVERIFY(m_host->chooserVisible);
+}
+
+void EntryWindowTest::cancelledColourDialogKeepsTheSwatch() {
+    chooseColor(kBlue);
+    QColor offered;
+    m_answerer->handleOtherDialogsWith([&offered](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QColorDialog*>(modal)) {
+            offered = dialog->currentColor();
+            dialog->setCurrentColor(Qt::black);
+            dialog->reject();
+        }
+    });
+    QTest::mouseClick(find<QLabel>("Picture1"), Qt::LeftButton);
+
+    QCOMPARE(toColorValue(offered), kBlue);
+    QCOMPARE(m_window->swatchColor(), kBlue);
+    QCOMPARE(find<QLabel>("Picture1")->palette().color(QPalette::Window), toQColor(kBlue));
+}
+
+void EntryWindowTest::confirmedColourDialogSetsTheSwatch() {
+    QColor offered;
+    m_answerer->handleOtherDialogsWith([&offered](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QColorDialog*>(modal)) {
+            offered = dialog->currentColor();
+            dialog->setCurrentColor(QColor(10, 20, 30));
+            dialog->accept();
+        }
+    });
+    QTest::mouseClick(find<QLabel>("Picture1"), Qt::LeftButton);
+
+    QCOMPARE(toColorValue(offered), kStartingColor);
+    QCOMPARE(m_window->swatchColor(), rgbColor(10, 20, 30));
+    QCOMPARE(find<QLabel>("Picture1")->palette().color(QPalette::Window), QColor(10, 20, 30));
+}
+
+void EntryWindowTest::viewResultHandsOverToTheDisplayWindow() {
+    find<QDateEdit>("dtpDob")->setDate(QDate(1980, 1, 4));
+    enterPerson("Ann", kBlue);
+    pressNext();
+    find<QDateEdit>("dtpDob")->setDate(QDate(1980, 1, 5));
+    enterPerson("Bob", kGreen);
+    pressNext();
+    m_host->calls.clear();
+
+    pressAccessKey(Qt::Key_V, "cmdSave");
+
+    QCOMPARE(m_host->calls, (QStringList{"show frmBiorhythmCompatibilityDisplay", "chooser shown",
+                                         "exit screen hidden", "chooser hidden"}));
+    QVERIFY(!m_host->chooserVisible);
+    QCOMPARE(m_host->frameCount(), 1);
+    auto* display = m_host->openWindow<frmBiorhythmCompatibilityDisplay>();
+    QVERIFY(display);
+    QCOMPARE(m_roster->intColorsRecorded, 0);
+    QCOMPARE(m_roster->intPhysicalCompat, -3);
+    QCOMPARE(display->findChild<QLabel*>("lblPercentage_0")->text(), "Physical Compatibility -3 %");
+    QCOMPARE(display->findChild<QLabel*>("lblPercentage_1")->text(),
+             "Emotional Compatibility -7 %");
+    QCOMPARE(display->findChild<QLabel*>("lblPercentage_2")->text(),
+             "Intellectual Compatibility -10 %");
+    QCOMPARE(display->CurrentView(), "Physical");
+}
+
+void EntryWindowTest::viewResultWithDistantBirthDatesShowsValues() {
+    find<QDateEdit>("dtpDob")->setDate(QDate(1601, 1, 1));
+    enterPerson("Ann", kBlue);
+    pressNext();
+    find<QDateEdit>("dtpDob")->setDate(QDate(1601, 1, 1).addDays(32768));
+    enterPerson("Bob", kGreen);
+    pressNext();
+    QTest::mouseClick(find<QPushButton>("cmdSave"), Qt::LeftButton);
+
+    auto* display = m_host->openWindow<frmBiorhythmCompatibilityDisplay>();
+    QVERIFY(display);
+    QCOMPARE(display->findChild<QLabel*>("lblPercentage_0")->text(),
+             "Physical Compatibility 128 %");
+    QCOMPARE(display->findChild<QLabel*>("lblPercentage_1")->text(),
+             "Emotional Compatibility 43 %");
+    QCOMPARE(display->findChild<QLabel*>("lblPercentage_2")->text(),
+             "Intellectual Compatibility 177 %");
+}
+
+void EntryWindowTest::menusAndPromotionsOpenPages() {
+    UrlRecorder recorder;
+    for (const char* item : {"mnuOnline", "mnuVisit", "mnuUpdate"}) {
+        m_window->findChild<QAction*>(item)->trigger();
+    }
+    auto* promotion = find<QLabel>("lblFullBrand");
+    QCOMPARE(promotion->parentWidget()->childAt(promotion->geometry().center()), promotion);
+    QTest::mouseClick(promotion, Qt::LeftButton);
+
+    QStringList pages;
+    for (const QUrl& url : recorder.urls()) {
+        pages << QUrlQuery(url).queryItemValue("page");
+    }
+    QCOMPARE(pages,
+             (QStringList{"help-web-page", "home-page", "download-web-page", "fully-branded"}));
+}
+
+void EntryWindowTest::backPictureLightsWhileThePointerIsOver() {
+    auto* picture = find<QLabel>("picBackToBio");
+    const QImage resting = picture->pixmap().toImage();
+    // The picture lies out of sight below the client area, so the moves go to it directly.
+    QMouseEvent inside(QEvent::MouseMove, QPointF(5, 5), picture->mapToGlobal(QPointF(5, 5)),
+                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &inside);
+    QCOMPARE(QWidget::mouseGrabber(), picture);
+    const QImage lit = picture->pixmap().toImage();
+    QVERIFY(lit != resting);
+
+    QMouseEvent outside(QEvent::MouseMove, QPointF(-3, 4), picture->mapToGlobal(QPointF(-3, 4)),
+                        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &outside);
+    QVERIFY(QWidget::mouseGrabber() != picture);
+    QCOMPARE(picture->pixmap().toImage(), resting);
+}
+
+KELVRA_TEST_MAIN(EntryWindowTest)
+#include "test_entry_window.moc"

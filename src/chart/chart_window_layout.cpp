@@ -1,0 +1,259 @@
+// The chart window's controls, menus and links, at their places in twips.
+#include "chart_window.h"
+
+#include "chart_date_corrections.h"
+#include "chart_date_lists.h"
+#include "chart_explanations.h"
+#include "chart_surface.h"
+#include "leave_correction.h"
+
+#include "app/about_window.h"
+#include "app/clickable_label.h"
+#include "app/color_conversion.h"
+#include "app/twips.h"
+#include "app/ui_font.h"
+#include "engine/cycle.h"
+#include "web/page_openers.h"
+#include "web/site_address.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace kelvra {
+
+namespace {
+constexpr ColorValue kLinkBlue = rgbColor(0, 0, 255);
+
+template <typename Widget, typename... Args>
+Widget* place(QWidget& container, const QString& name, const QRect& twips, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)..., &container);
+    widget->setObjectName(name);
+    widget->setGeometry(twips);
+    return widget;
+}
+
+void setTextColor(QWidget& widget, ColorValue color) {
+    QPalette colors = widget.palette();
+    colors.setColor(QPalette::WindowText, toQColor(color));
+    widget.setPalette(colors);
+}
+
+QComboBox* placeDateBox(QWidget& frame, const QString& name, const QRect& twips, bool editable) {
+    auto* box = place<QComboBox>(frame, name, twips);
+    box->setEditable(editable);
+    if (editable) {
+        // Typed text stays as typed: no completion, and Enter adds nothing to the list.
+        box->setCompleter(nullptr);
+        box->setInsertPolicy(QComboBox::NoInsert);
+    }
+    box->setMaxVisibleItems(8);
+    return box;
+}
+
+ClickableLabel* placeLink(QWidget& container, const QString& name, const QRect& twips,
+                          const QString& text) {
+    auto* link = place<ClickableLabel>(container, name, twips, text);
+    link->setTextFormat(Qt::PlainText);
+    link->setFont(uiFont(8.25, true, true));
+    setTextColor(*link, kLinkBlue);
+    link->makeLink();
+    return link;
+}
+
+QAction* addItem(QMenu& menu, const QString& name, const QString& text) {
+    QAction* action = menu.addAction(text);
+    action->setObjectName(name);
+    return action;
+}
+
+void addSeparator(QMenu& menu, const QString& name) {
+    menu.addSeparator()->setObjectName(name);
+}
+} // namespace
+
+QMenuBar* frmBiorhythmChart::buildMenuBar() {
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addItem(*file, QStringLiteral("mnuRun"), QStringLiteral("&Create Biorythm Chart")),
+            &QAction::triggered, this, &frmBiorhythmChart::mnuRun_Click);
+    addSeparator(*file, QStringLiteral("mnuhg"));
+    connect(addItem(*file, QStringLiteral("mnuE"), QStringLiteral("Exit")), &QAction::triggered,
+            this, &QWidget::close);
+
+    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addItem(*help, QStringLiteral("mnuOnline"), QStringLiteral("Online &Help")),
+            &QAction::triggered, this, [] { modHelp::OpenHelpPage(); });
+    connect(addItem(*help, QStringLiteral("mnuV"), QStringLiteral("Visit Us Online")),
+            &QAction::triggered, this, [] { modHelp::OpenHomePage(); });
+    addSeparator(*help, QStringLiteral("sep2"));
+    connect(addItem(*help, QStringLiteral("mnuCheckUpdate"), QStringLiteral("Check For Update")),
+            &QAction::triggered, this, [] { modHelp::OpenDownloadPage(); });
+    addSeparator(*help, QStringLiteral("sep1"));
+    connect(addItem(*help, QStringLiteral("mnuS"), QStringLiteral("About Us")), &QAction::triggered,
+            this, [this] { frmAbout::showModal(this); });
+    return bar;
+}
+
+void frmBiorhythmChart::buildChartArea(QWidget& client) {
+    ClickableLabel* forum =
+        placeLink(client, QStringLiteral("Label1"), twipsRect(450, 30, 9480, 195),
+                  QStringLiteral("Share your biorhythm experiences in our online forum at %1")
+                      .arg(modHelp::siteHost()));
+    connect(forum, &ClickableLabel::clicked, this, [] { modHelp::OpenSiteRoot(); });
+
+    const QFont scaleFont = uiFont(9.75, true);
+    m_lblLeast = place<QLabel>(client, QStringLiteral("lblLeast"), twipsRect(60, 540, 1290, 240));
+    m_lblLeast->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_lblDate = place<QLabel>(client, QStringLiteral("lblDate"), twipsRect(2970, 510, 645, 240));
+    m_lblDate->setAlignment(Qt::AlignCenter);
+    m_lblMost = place<QLabel>(client, QStringLiteral("lblMost"), twipsRect(5520, 540, 1005, 240));
+    m_lblMost->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* label : {m_lblLeast, m_lblDate, m_lblMost}) {
+        label->setFont(scaleFont);
+    }
+    m_surface =
+        place<ChartSurface>(client, QStringLiteral("picBiorhythm"), twipsRect(30, 780, 6465, 6465));
+}
+
+void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
+    auto* frame =
+        place<QGroupBox>(client, QStringLiteral("Frame2"), twipsRect(6570, 270, 3825, 1695),
+                         QStringLiteral("Enter Your Details"));
+    frame->setFont(uiFont(8.25, true));
+    const QFont boxFont = uiFont(8.25);
+    const QFont captionFont = uiFont(9.75);
+    auto* birthday = place<QLabel>(*frame, QStringLiteral("lblBirthday"),
+                                   twipsRect(360, 255, 825, 240), QStringLiteral("Birthday: "));
+    auto* report = place<QLabel>(*frame, QStringLiteral("lblReport"), twipsRect(90, 810, 1125, 240),
+                                 QStringLiteral("Report Day: "));
+    for (QLabel* label : {birthday, report}) {
+        label->setFont(captionFont);
+    }
+
+    m_cboBirthMonth = placeDateBox(*frame, QStringLiteral("cboBirthMonth"),
+                                   twipsRect(1230, 210, 735, 315), false);
+    m_cboBirthDay =
+        placeDateBox(*frame, QStringLiteral("cboBirthDay"), twipsRect(2070, 210, 615, 315), true);
+    m_cboBirthYear =
+        placeDateBox(*frame, QStringLiteral("cboBirthYear"), twipsRect(2760, 210, 975, 315), false);
+    m_cboReportMonth = placeDateBox(*frame, QStringLiteral("cboReportMonth"),
+                                    twipsRect(1230, 780, 735, 315), false);
+    m_cboReportDay =
+        placeDateBox(*frame, QStringLiteral("cboReportDay"), twipsRect(2070, 780, 615, 315), true);
+    m_cboReportYear =
+        placeDateBox(*frame, QStringLiteral("cboReportYear"), twipsRect(2760, 780, 975, 315), true);
+    for (QComboBox* box : {m_cboBirthMonth, m_cboBirthDay, m_cboBirthYear, m_cboReportMonth,
+                           m_cboReportDay, m_cboReportYear}) {
+        box->setFont(boxFont);
+    }
+    for (QComboBox* box : {m_cboBirthMonth, m_cboReportMonth}) {
+        box->addItems(chartMonthNames());
+    }
+    for (QComboBox* box : {m_cboBirthDay, m_cboReportDay}) {
+        box->addItems(chartDayEntries());
+    }
+    m_cboBirthDay->setEditText(birthStartValues().dayText);
+
+    new LeaveCorrection(*m_cboBirthDay, correctedBirthDayText);
+    new LeaveCorrection(*m_cboReportDay, correctedReportDayText);
+    new LeaveCorrection(*m_cboBirthYear, correctedYearText);
+    new LeaveCorrection(*m_cboReportYear, correctedYearText);
+
+    m_cmdBiorythm =
+        place<QPushButton>(*frame, QStringLiteral("cmdBiorythm"), twipsRect(690, 1230, 2445, 345),
+                           QStringLiteral("Create Biorhythm Chart"));
+    m_cmdBiorythm->setFont(uiFont(8.25, true));
+    connect(m_cmdBiorythm, &QPushButton::clicked, this, &frmBiorhythmChart::cmdBiorythm_Click);
+}
+
+void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
+    auto* frame =
+        place<QGroupBox>(client, QStringLiteral("Frame3"), twipsRect(6570, 2010, 3825, 3495),
+                         QStringLiteral("Biorythm Explained"));
+    frame->setFont(uiFont(8.25, true));
+    auto* strip = place<ClickableLabel>(*frame, QStringLiteral("picExplain"),
+                                        twipsRect(90, 210, 3675, 405), QString());
+    strip->setAutoFillBackground(true);
+    QPalette black = strip->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    strip->setPalette(black);
+    connect(strip, &ClickableLabel::mouseMoved, this,
+            [this] { showExplanation(generalExplanation()); });
+
+    const std::array<std::pair<QString, QRect>, 3> legend{{
+        {QStringLiteral("lblRed"), twipsRect(120, 90, 585, 195)},
+        {QStringLiteral("lblGreen"), twipsRect(1410, 90, 690, 195)},
+        {QStringLiteral("lblViolet"), twipsRect(2790, 90, 765, 195)},
+    }};
+    const std::array<ChartExplanation (*)(), 3> explanations{
+        physicalExplanation, emotionalExplanation, intellectualExplanation};
+    for (std::size_t index = 0; index < legend.size(); ++index) {
+        const Cycle& cycle = kCycles[index];
+        auto* word = place<ClickableLabel>(*strip, legend[index].first, legend[index].second,
+                                           QString::fromLatin1(cycle.name));
+        word->setFont(uiFont(8.25));
+        setTextColor(*word, cycle.singleChartColor);
+        // Our face is wider than the one the strip was laid out for: widen the word to its
+        // text and keep it inside the strip.
+        const int width = std::max(word->width(), word->sizeHint().width());
+        word->setGeometry(std::min(word->x(), strip->width() - width - 2), word->y(), width,
+                          word->height());
+        connect(word, &ClickableLabel::mouseMoved, this,
+                [this, explain = explanations[index]] { showExplanation(explain()); });
+    }
+
+    m_lblInfoHeading =
+        place<QLabel>(*frame, QStringLiteral("lblInfo_0"), twipsRect(90, 660, 3675, 195));
+    m_lblInfoHeading->setFont(uiFont(8.25, true));
+    m_lblInfoText =
+        place<QLabel>(*frame, QStringLiteral("lblInfo_1"), twipsRect(90, 945, 3675, 2475));
+    m_lblInfoText->setFont(uiFont(8.25));
+    m_lblInfoText->setWordWrap(true);
+    m_lblInfoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (QLabel* label : {m_lblInfoHeading, m_lblInfoText}) {
+        label->setTextFormat(Qt::PlainText);
+        setTextColor(*label, rgbColor(0, 0, 0));
+    }
+}
+
+void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
+    auto* frame = place<QGroupBox>(client, QStringLiteral("Frame1"),
+                                   twipsRect(6570, 5550, 3825, 1695), QString());
+    const QRect shared = twipsRect(120, 120, 3585, 1095);
+    ClickableLabel* fullBrand = placeLink(
+        *frame, QStringLiteral("lblFullBrand"), shared,
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                       "money online. Get this software fully branded for your website. Click "
+                       "here for more details."));
+    // Both links share one rectangle; the co-brand link lies on top and hides the other.
+    ClickableLabel* coBrand = placeLink(
+        *frame, QStringLiteral("lblCobrand"), shared,
+        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
+                       "your site. Put your site's name &  link here. See \"Help\" for "
+                       "details.    Click Here for more info on co-branding."));
+    for (ClickableLabel* link : {fullBrand, coBrand}) {
+        link->setAlignment(Qt::AlignCenter);
+        link->setWordWrap(true);
+        link->setAutoFillBackground(true);
+    }
+    coBrand->raise();
+    connect(fullBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenFullyBrandedPage(); });
+    connect(coBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });
+}
+
+void frmBiorhythmChart::arrangeTabOrder() {
+    const std::array<QWidget*, 7> order{m_cboReportMonth, m_cboReportDay, m_cboBirthDay,
+                                        m_cboBirthMonth,  m_cmdBiorythm,  m_cboBirthYear,
+                                        m_cboReportYear};
+    for (std::size_t index = 1; index < order.size(); ++index) {
+        QWidget::setTabOrder(order[index - 1], order[index]);
+    }
+}
+
+} // namespace kelvra

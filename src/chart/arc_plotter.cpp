@@ -4,9 +4,15 @@
 
 #include "engine/cycle.h"
 
+#include <cmath>
+
 namespace kelvra {
 
 void Parabola(PointSink& surface, double Xa, double Ya, double LastPt, ColorValue RedGreenBlue) {
+    // A non-finite end would never be reached by the stepping.
+    if (!std::isfinite(Xa) || !std::isfinite(LastPt)) {
+        return;
+    }
     const double midline = surface.verticalExtent() / 2;
     const double halfWidth = LastPt - Xa;
     const double k = (midline - Ya) / (halfWidth * halfWidth);

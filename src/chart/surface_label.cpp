@@ -11,7 +11,6 @@ namespace kelvra {
 SurfaceLabel::SurfaceLabel(ChartSurface& surface, const QString& text)
     : QLabel(text, &surface)
     , m_surface(surface) {
-    setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     place();
 }

@@ -14,6 +14,7 @@
 #include <QLabel>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -172,6 +173,14 @@ private slots:
         RecordingSink sink;
         Parabola(sink, vertex, kSurfaceVerticalExtent, vertex + period / 4.0, 65280);
         QCOMPARE(static_cast<int>(sink.points.size()), points);
+    }
+
+    void parabolaWithANonFiniteEndSetsNothing()
+    {
+        RecordingSink sink;
+        Parabola(sink, 0, 0, std::numeric_limits<double>::infinity(), 255);
+        Parabola(sink, std::numeric_limits<double>::quiet_NaN(), 0, 5.75, 255);
+        QVERIFY(sink.points.empty());
     }
 
     void troughArcsRunDownToTheBottom() {

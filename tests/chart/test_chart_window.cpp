@@ -40,19 +40,24 @@ struct ChartColumns {
 
 ChartColumns findColumns(QWidget& window, const ChartSurface& surface) {
     const QImage image = window.grab().toImage();
+    // The grab has device pixels; the columns found are given in logical pixels.
+    const double ratio = image.devicePixelRatio();
     const QRect inner = surface.contentsRect().translated(surface.mapTo(&window, QPoint(0, 0)));
+    const auto device = [ratio](int logical) {
+        return static_cast<int>(std::ceil(logical * ratio));
+    };
     ChartColumns columns;
     double sum = 0;
     int count = 0;
-    for (int x = inner.left(); x <= inner.right(); ++x) {
-        if (image.pixel(x, inner.top()) == qRgb(255, 0, 0)) {
-            sum += x;
+    for (int x = device(inner.left()); x < device(inner.right() + 1); ++x) {
+        if (image.pixel(x, device(inner.top())) == qRgb(255, 0, 0)) {
+            sum += x / ratio;
             ++count;
         }
         // Below the top row and away from the curves' peaks the line is the only white.
-        if (image.pixel(x, inner.top() + 100) == qRgb(255, 255, 255) &&
-            image.pixel(x, inner.top() + 300) == qRgb(255, 255, 255)) {
-            columns.reportDayLine = x;
+        if (image.pixel(x, device(inner.top() + 100)) == qRgb(255, 255, 255) &&
+            image.pixel(x, device(inner.top() + 300)) == qRgb(255, 255, 255)) {
+            columns.reportDayLine = static_cast<int>(x / ratio);
         }
     }
     columns.physicalPeak = count == 0 ? -1 : sum / count;

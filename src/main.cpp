@@ -1,4 +1,5 @@
 #include "app/app_identity.h"
+#include "compat/person_roster.h"
 #include "shell/display_check.h"
 #include "shell/main_window.h"
 #include "shell/program_windows.h"
@@ -25,8 +26,10 @@ int main(int argc, char* argv[]) {
                        kelvra::kApplicationName);
     kelvra::SingleInstanceGuard guard(
         kelvra::SingleInstanceGuard::defaultLockPath(kelvra::kApplicationName));
+    // The couple entered in the compatibility program, kept for the whole run.
+    kelvra::modBiorhythmCompatibility roster;
     const std::unique_ptr<kelvra::frmMDI> mainWindow =
-        kelvra::RunStartup(guard, settings, kelvra::programWindows(settings));
+        kelvra::RunStartup(guard, settings, kelvra::programWindows(settings, roster));
     if (!mainWindow) {
         return 0;
     }

@@ -2,10 +2,11 @@
 
 #include "app/program_host.h"
 #include "chart/chart_window.h"
+#include "compat/entry_window.h"
 
 namespace kelvra {
 
-ProgramWindowFactory programWindows(QSettings& settings) {
+ProgramWindowFactory programWindows(QSettings& settings, modBiorhythmCompatibility& roster) {
     ProgramWindowFactory factory;
     factory.chart = [&settings](ProgramHost& host) -> QWidget* {
         auto* window = new frmBiorhythmChart(settings);
@@ -13,8 +14,10 @@ ProgramWindowFactory programWindows(QSettings& settings) {
                          [&host] { host.setChooserVisible(true); });
         return window;
     };
-    // The compatibility entry window is wired here once it exists; until then the
-    // "Biorhythm Compatibility" choice only closes the open program windows.
+    // The compatibility windows show the chooser again themselves when they close.
+    factory.compatibilityEntry = [&roster](ProgramHost& host) -> QWidget* {
+        return new frmBiorhythmCompatibilityMain(roster, host);
+    };
     return factory;
 }
 

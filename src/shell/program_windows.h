@@ -6,7 +6,10 @@ class QSettings;
 
 namespace kelvra {
 
-// The real program windows, working on the user's settings store.
-ProgramWindowFactory programWindows(QSettings& settings);
+struct modBiorhythmCompatibility;
+
+// The real program windows, working on the user's settings store and on the person roster
+// of the compatibility program, which must live as long as the factory.
+ProgramWindowFactory programWindows(QSettings& settings, modBiorhythmCompatibility& roster);
 
 } // namespace kelvra

@@ -1,5 +1,6 @@
 #include "app/clock.h"
 #include "chart/chart_window.h"
+#include "compat/person_roster.h"
 #include "modal_answerer.h"
 #include "shell/close_application.h"
 #include "shell/exit_screen.h"
@@ -29,7 +30,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = std::make_unique<QSettings>(m_dir->filePath(QStringLiteral("store.ini")),
                                                  QSettings::IniFormat);
-        m_window = std::make_unique<kelvra::frmMDI>(kelvra::programWindows(*m_settings));
+        m_window = std::make_unique<kelvra::frmMDI>(kelvra::programWindows(*m_settings, m_roster));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -103,6 +104,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QSettings> m_settings;
+    kelvra::modBiorhythmCompatibility m_roster;
     std::unique_ptr<kelvra::frmMDI> m_window;
 };
 

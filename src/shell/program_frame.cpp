@@ -15,10 +15,15 @@ ProgramFrame::ProgramFrame(QWidget* window)
     setWidget(window);
     setWindowIcon(window->windowIcon().isNull() ? applicationIcon() : window->windowIcon());
     window->installEventFilter(this);
-    connect(window, &QObject::destroyed, this, [this] {
+    m_windowGone = connect(window, &QObject::destroyed, this, [this] {
         m_window = nullptr;
         leave();
     });
+}
+
+ProgramFrame::~ProgramFrame() {
+    // The window goes with the frame; by then this frame can no longer hear of it.
+    disconnect(m_windowGone);
 }
 
 bool ProgramFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,7 @@ class ProgramFrame : public QMdiSubWindow {
 public:
     // Frames `window` (taking it over) with a title bar and a close box, at a fixed size.
     explicit ProgramFrame(QWidget* window);
+    ~ProgramFrame() override;
     Q_DISABLE_COPY_MOVE(ProgramFrame)
 
 protected:
@@ -21,6 +22,7 @@ private:
     void leave();
 
     QWidget* m_window = nullptr;
+    QMetaObject::Connection m_windowGone;
     bool m_closing = false;
 };
 

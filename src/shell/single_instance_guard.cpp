@@ -15,9 +15,11 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& lockPath)
 SingleInstanceGuard::~SingleInstanceGuard() = default;
 
 QString SingleInstanceGuard::defaultLockPath(const QString& applicationName) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) {
-        folder = QDir::tempPath();
+        // The shared temporary folder must still keep one user's lock from another's.
+        return QDir::temp().filePath(applicationName + QLatin1Char('-') +
+                                     qEnvironmentVariable("USER") + QStringLiteral(".lock"));
     }
     QDir().mkpath(folder);
     return QDir(folder).filePath(applicationName + QStringLiteral(".lock"));

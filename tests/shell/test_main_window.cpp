@@ -264,6 +264,15 @@ private slots:
         QCOMPARE(m_ends, 1);
     }
 
+    void closeApplicationClosesEveryWindowOnceThenEnds() {
+        QTest::mouseClick(button("cmdSelectOption_0"), Qt::LeftButton);
+        m_window->hideExitScreen();
+        m_window->closeApplication();
+        QCOMPARE(m_closeLog, std::vector<QString>{kChart});
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(m_ends, 1);
+    }
+
     void exitScreenIsMadeOnceAndHiddenOnRequest() {
         m_window->hideExitScreen();
         kelvra::frmNagScreen2* hidden = m_window->exitScreen();

@@ -47,6 +47,9 @@ private slots:
     void exitLeavesTheChooserAndAnEmptyRoster();
     void backLeadsToAFreshEntryWindow();
     void helpMenuOpensPages();
+    void reportDayOfBirthCountsDayZero();
+    void aboutOpensModallyAndReturns();
+    void longNameStaysInItsColumn();
 
 private:
     frmBiorhythmCompatibilityDisplay* openDisplay();
@@ -330,6 +333,40 @@ void DisplayWindowTest::helpMenuOpensPages() {
         pages << QUrlQuery(url).queryItemValue("page");
     }
     QCOMPARE(pages, (QStringList{"help-web-page", "home-page", "download-web-page"}));
+}
+
+void DisplayWindowTest::reportDayOfBirthCountsDayZero() {
+    m_roster->dtReportDate[1] = m_roster->dtBirthDate[1];
+    click("cmdEmotional");
+    QCOMPARE(text("lblDayLived_1"), "Day Lived 0");
+    QCOMPARE(text("lblDayLived_0"), "Day Lived 15733");
+    // Each curve keeps its own report date; the labels above follow the first person's.
+    QCOMPARE(text("lblDate"), formatShortDate(QDate(2023, 1, 31)));
+}
+
+void DisplayWindowTest::aboutOpensModallyAndReturns() {
+    ModalAnswerer answerer;
+    QString seen;
+    answerer.handleOtherDialogsWith([&seen](QWidget* modal) {
+        seen = modal->metaObject()->className();
+        modal->close();
+    });
+    m_window->findChild<QAction*>("mnuAbout")->trigger();
+    QCOMPARE(seen, "kelvra::frmAbout");
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->CurrentView(), "Physical");
+}
+
+void DisplayWindowTest::longNameStaysInItsColumn() {
+    const QString name = QString(2000, QLatin1Char('W'));
+    m_roster->strPersonName[0] = name;
+    click("cmdPhysical");
+    auto* first = m_window->findChild<QLabel*>("lblName_0");
+    auto* second = m_window->findChild<QLabel*>("lblName_1");
+    QCOMPARE(first->text(), name);
+    QCOMPARE(first->toolTip(), name);
+    QVERIFY(first->geometry().right() < m_window->findChild<QLabel*>("Picture1_1")->x());
+    QCOMPARE(second->text(), "Bob");
 }
 
 KELVRA_TEST_MAIN(DisplayWindowTest)

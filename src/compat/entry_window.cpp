@@ -186,6 +186,8 @@ void frmBiorhythmCompatibilityMain::buildButtons() {
     m_cmdSubmit =
         placeButton(clientArea(), QStringLiteral("cmdSubmit"), QStringLiteral("&Next"), place);
     m_cmdSubmit->raise();
+    // Whoever focuses the window (the main window does on opening) focuses "&Next".
+    setFocusProxy(m_cmdSubmit);
     connect(m_cmdSubmit, &QPushButton::clicked, this,
             &frmBiorhythmCompatibilityMain::cmdSubmit_Click);
     connect(m_cmdSave, &QPushButton::clicked, this, &frmBiorhythmCompatibilityMain::cmdSave_Click);
@@ -264,14 +266,6 @@ void frmBiorhythmCompatibilityMain::Form_Load() {
     m_roster.intPersonsRemaining = 2;
     showStatus(0, m_roster.intPersonsRemaining);
     m_cmdSubmit->setFocus();
-}
-
-void frmBiorhythmCompatibilityMain::showEvent(QShowEvent* event) {
-    ProgramWindow::showEvent(event);
-    if (!m_focusPlaced) {
-        m_focusPlaced = true;
-        m_cmdSubmit->setFocus();
-    }
 }
 
 void frmBiorhythmCompatibilityMain::showStatus(int entered, int remaining) {

@@ -33,7 +33,6 @@ public:
 
 protected:
     void Form_Unload() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildBanner();
@@ -58,7 +57,6 @@ private:
     modBiorhythmCompatibility& m_roster;
     ProgramHost& m_host;
     ColorValue m_swatchColor = 0;
-    bool m_focusPlaced = false;
 
     QLabel* m_lblDisp1 = nullptr;
     QLabel* m_lblDisp2 = nullptr;

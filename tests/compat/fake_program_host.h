@@ -24,7 +24,8 @@ public:
         QMdiSubWindow* frame = m_area.addSubWindow(window);
         frame->setAttribute(Qt::WA_DeleteOnClose);
         frame->show();
-        window->activateWindow();
+        // As the main window does.
+        window->setFocus();
     }
 
     void setChooserVisible(bool visible) override {

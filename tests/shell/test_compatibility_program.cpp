@@ -112,6 +112,8 @@ void CompatibilityProgramTest::enterCouple() {
 void CompatibilityProgramTest::aCoupleIsEnteredViewedNavigatedAndLeft() {
     chooseProgram(1);
     QVERIFY(!chooser()->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 openWindow<frmBiorhythmCompatibilityMain>()->findChild<QWidget*>("cmdSubmit"));
     enterCouple();
     QTest::mouseClick(
         openWindow<frmBiorhythmCompatibilityMain>()->findChild<QPushButton*>("cmdSave"),

@@ -1,3 +1,4 @@
+#include "app/app_icons.h"
 #include "app/app_identity.h"
 #include "compat/person_roster.h"
 #include "shell/display_check.h"
@@ -20,7 +21,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     kelvra::endDisplayConnectionGuard();
     QApplication::setApplicationName(kelvra::kApplicationName);
-    QApplication::setApplicationDisplayName(kelvra::kApplicationTitle);
+    // No display name: the platform would append it to every window caption.
+    QApplication::setWindowIcon(kelvra::applicationIcon());
 
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kelvra::kApplicationName,
                        kelvra::kApplicationName);

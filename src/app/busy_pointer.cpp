@@ -5,13 +5,11 @@
 
 namespace kelvra {
 
-BusyPointer::BusyPointer()
-{
+BusyPointer::BusyPointer() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-BusyPointer::~BusyPointer()
-{
+BusyPointer::~BusyPointer() {
     QApplication::restoreOverrideCursor();
 }
 

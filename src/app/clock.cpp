@@ -3,20 +3,17 @@
 namespace kelvra {
 
 namespace {
-std::optional<QDate>& todayOverride()
-{
+std::optional<QDate>& todayOverride() {
     static std::optional<QDate> date;
     return date;
 }
 } // namespace
 
-QDate today()
-{
+QDate today() {
     return todayOverride().value_or(QDate::currentDate());
 }
 
-void setTodayOverride(std::optional<QDate> date)
-{
+void setTodayOverride(std::optional<QDate> date) {
     todayOverride() = date;
 }
 

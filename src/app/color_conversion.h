@@ -6,15 +6,14 @@
 
 namespace kelvra {
 
-inline QColor toQColor(ColorValue value)
-{
+inline QColor toQColor(ColorValue value) {
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-inline ColorValue toColorValue(const QColor& color)
-{
-    return rgbColor(static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+inline ColorValue toColorValue(const QColor& color) {
+    return rgbColor(static_cast<std::uint8_t>(color.red()),
+                    static_cast<std::uint8_t>(color.green()),
                     static_cast<std::uint8_t>(color.blue()));
 }
 

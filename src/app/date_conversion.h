@@ -7,13 +7,11 @@
 namespace kelvra {
 
 // The engine meets Qt's dates only here, through the Julian day number.
-inline CalendarDate toCalendarDate(QDate date)
-{
+inline CalendarDate toCalendarDate(QDate date) {
     return dateFromJulianDay(date.toJulianDay());
 }
 
-inline QDate toQDate(CalendarDate date)
-{
+inline QDate toQDate(CalendarDate date) {
     return QDate::fromJulianDay(julianDayOf(date));
 }
 

@@ -6,8 +6,7 @@ namespace kelvra {
 
 namespace {
 QMessageBox::StandardButton runBox(QWidget* parent, const QString& text, QMessageBox::Icon icon,
-                                   QMessageBox::StandardButtons buttons)
-{
+                                   QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, kApplicationTitle, text, buttons, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     // The old texts break lines with a lone carriage return; show it as a line break.
@@ -16,13 +15,11 @@ QMessageBox::StandardButton runBox(QWidget* parent, const QString& text, QMessag
 }
 } // namespace
 
-void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon)
-{
+void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
     runBox(parent, text, icon, QMessageBox::Ok);
 }
 
-bool askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon)
-{
+bool askYesNo(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
     return runBox(parent, text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -5,11 +5,11 @@
 
 namespace kelvra {
 
-QString uiFontFamily()
-{
+QString uiFontFamily() {
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
-        for (const QString& candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+        for (const QString& candidate :
+             {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
             if (installed.contains(candidate, Qt::CaseInsensitive)) {
                 return candidate;
             }
@@ -19,8 +19,7 @@ QString uiFontFamily()
     return family;
 }
 
-QFont uiFont(double pointSize, bool bold, bool underline)
-{
+QFont uiFont(double pointSize, bool bold, bool underline) {
     QFont font(uiFontFamily());
     font.setPointSizeF(pointSize);
     font.setBold(bold);

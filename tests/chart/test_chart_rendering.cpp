@@ -175,8 +175,7 @@ private slots:
         QCOMPARE(static_cast<int>(sink.points.size()), points);
     }
 
-    void parabolaWithANonFiniteEndSetsNothing()
-    {
+    void parabolaWithANonFiniteEndSetsNothing() {
         RecordingSink sink;
         Parabola(sink, 0, 0, std::numeric_limits<double>::infinity(), 255);
         Parabola(sink, std::numeric_limits<double>::quiet_NaN(), 0, 5.75, 255);

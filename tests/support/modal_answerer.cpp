@@ -3,25 +3,21 @@
 #include <QAbstractButton>
 #include <QApplication>
 
-ModalAnswerer::ModalAnswerer()
-{
+ModalAnswerer::ModalAnswerer() {
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
     m_timer.start();
 }
 
-void ModalAnswerer::answerWith(QMessageBox::StandardButton button)
-{
+void ModalAnswerer::answerWith(QMessageBox::StandardButton button) {
     m_answer = button;
 }
 
-void ModalAnswerer::handleOtherDialogsWith(std::function<void(QWidget*)> handler)
-{
+void ModalAnswerer::handleOtherDialogsWith(std::function<void(QWidget*)> handler) {
     m_otherHandler = std::move(handler);
 }
 
-void ModalAnswerer::poll()
-{
+void ModalAnswerer::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr) {
         return;

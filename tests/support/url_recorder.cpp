@@ -2,19 +2,16 @@
 
 #include <QDesktopServices>
 
-UrlRecorder::UrlRecorder()
-{
+UrlRecorder::UrlRecorder() {
     QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
 }
 
-UrlRecorder::~UrlRecorder()
-{
+UrlRecorder::~UrlRecorder() {
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
-void UrlRecorder::openUrl(const QUrl& url)
-{
+void UrlRecorder::openUrl(const QUrl& url) {
     m_urls.push_back(url);
 }

@@ -156,6 +156,13 @@ private slots:
         QCOMPARE(m_window->findChild<QPushButton*>("cmdBiorythm")->text(),
                  QStringLiteral("Create Biorhythm Chart"));
         QCOMPARE(m_window->findChild<QWidget*>("Label1")->cursor().shape(), Qt::PointingHandCursor);
+        // The captions end left of the date boxes beside them.
+        for (const char* name : {"lblBirthday", "lblReport"}) {
+            QLabel* caption = label(name);
+            const int textEnd =
+                caption->x() + caption->fontMetrics().horizontalAdvance(caption->text().trimmed());
+            QVERIFY2(textEnd < box("cboBirthMonth")->x(), name);
+        }
     }
 
     void tabOrderFollowsTheDateBoxes() {

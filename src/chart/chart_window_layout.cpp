@@ -7,6 +7,7 @@
 #include "chart_surface.h"
 #include "leave_correction.h"
 
+#include "app/child_menu_access_keys.h"
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/help_menu.h"
@@ -93,6 +94,7 @@ QMenuBar* frmBiorhythmChart::buildMenuBar() {
                  {QStringLiteral("Check For Update"), QStringLiteral("mnuCheckUpdate")},
                  QStringLiteral("sep1"),
                  {QStringLiteral("About Us"), QStringLiteral("mnuS")}});
+    new ChildMenuAccessKeys(*this, *bar);
     return bar;
 }
 

@@ -115,7 +115,6 @@ void frmBiorhythmCompatibilityMain::buildBanner() {
     banner->setGeometry(twipsRect(1110, 0, 4950, 435));
     banner->setAlignment(Qt::AlignCenter);
     banner->setWordWrap(true);
-    banner->setFont(uiFont(8.25, true));
     setTextColor(banner, Qt::white);
     banner->makeLink();
 

@@ -52,6 +52,7 @@ private slots:
     void startingColourIsRefusedForTheSecondPerson();
     void altNAfterTheCoupleGivesTheLimitThenRefusesTheColour();
     void blankOnlyNameIsAcceptedAsTyped();
+    void longForeignNameIsKeptWhole();
     void eachPersonKeepsTheDatesShownAtAcceptance();
     void backAfterOnePersonThenAFreshStart();
     void exitMenuAndCloseBoxShowTheChooser();
@@ -328,6 +329,18 @@ void EntryWindowTest::blankOnlyNameIsAcceptedAsTyped() {
     QVERIFY(m_answerer->seen().empty());
     QCOMPARE(m_roster->strPersonName[0], "   ");
     QCOMPARE(m_roster->intPersonsRemaining, 1);
+}
+
+void EntryWindowTest::longForeignNameIsKeptWhole() {
+    const QString name =
+        QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m \u65e5\u672c \U0001F600 <b>&amp;</b>")
+            .repeated(2000);
+    QVERIFY(name.size() > 32767);
+    enterPerson({}, kBlue);
+    find<QLineEdit>("txtVisitorName")->insert(name); // as pasted
+    pressNext();
+    QVERIFY(m_answerer->seen().empty());
+    QCOMPARE(m_roster->strPersonName[0], name);
 }
 
 void EntryWindowTest::eachPersonKeepsTheDatesShownAtAcceptance() {

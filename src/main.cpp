@@ -23,6 +23,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(kelvra::kApplicationName);
     // No display name: the platform would append it to every window caption.
     QApplication::setWindowIcon(kelvra::applicationIcon());
+    // Lets the desktop match the windows to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.kelvra.Biorhythms"));
 
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kelvra::kApplicationName,
                        kelvra::kApplicationName);

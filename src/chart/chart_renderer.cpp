@@ -1,6 +1,7 @@
 #include "chart_renderer.h"
 
 #include "arc_plotter.h"
+#include "chart_axes.h"
 #include "chart_surface.h"
 #include "surface_label.h"
 #include "surface_line.h"
@@ -57,36 +58,19 @@ void BiorhythmChartRenderer::placeCornerLabels() {
 }
 
 void BiorhythmChartRenderer::LayoutChartAxes(QDate reportDate) {
-    const double width = m_surface.horizontalExtent();
-    const double height = m_surface.verticalExtent();
-
-    m_midline->setY1(height / 2);
-    m_midline->setY2(m_midline->y1());
-    m_midline->setX1(0);
-    m_midline->setX2(width);
-
-    m_reportDayLine->setY1(0);
-    m_reportDayLine->setY2(height);
-    m_reportDayLine->setX1(width / 2);
-    m_reportDayLine->setX2(width / 2);
-
-    m_labels.least->setText(QString::number(-(width / 2)));
-    m_labels.most->setText(QString::number(width / 2));
-
+    LayOutMidlineAndReportDay(m_surface, *m_midline, *m_reportDayLine);
+    WriteDayRange(m_surface, *m_labels.least, *m_labels.most);
     ShowReportDate(reportDate);
 
     // Width and height are used across: the width shifts the top, the height the left.
     const QString zero = QStringLiteral("0%");
-    m_percentLabels[1]->setTop(height / 2 + m_surface.textWidth(zero) / 2);
-    m_percentLabels[1]->setLeft(width - m_surface.textHeight(zero));
+    m_percentLabels[1]->setTop(m_surface.verticalExtent() / 2 + m_surface.textWidth(zero) / 2);
+    m_percentLabels[1]->setLeft(m_surface.horizontalExtent() - m_surface.textHeight(zero));
 }
 
 void BiorhythmChartRenderer::ShowReportDate(QDate reportDate) {
-    QLabel& label = *m_labels.date;
-    label.setText(formatShortDate(reportDate));
-    label.resize(label.sizeHint().width(), label.height());
-    const int left = m_surface.outerLeft() + m_surface.outerWidth() / 2 - label.width() / 2;
-    label.move(left, label.y());
+    m_labels.date->setText(formatShortDate(reportDate));
+    CentreOverSurface(*m_labels.date, m_surface);
 }
 
 void BiorhythmChartRenderer::DrawBiorhythms(QDate birthDate, QDate reportDate) {

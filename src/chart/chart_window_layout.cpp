@@ -8,6 +8,7 @@
 #include "leave_correction.h"
 
 #include "app/about_window.h"
+#include "app/child_menu_access_keys.h"
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/twips.h"
@@ -97,6 +98,7 @@ QMenuBar* frmBiorhythmChart::buildMenuBar() {
     addSeparator(*help, QStringLiteral("sep1"));
     connect(addItem(*help, QStringLiteral("mnuS"), QStringLiteral("About Us")), &QAction::triggered,
             this, [this] { frmAbout::showModal(this); });
+    new ChildMenuAccessKeys(*this, *bar);
     return bar;
 }
 

@@ -5,6 +5,7 @@
 #include "app/short_date.h"
 #include "app/ui_font.h"
 #include "chart/arc_plotter.h"
+#include "chart/chart_axes.h"
 #include "chart/chart_surface.h"
 #include "chart/surface_label.h"
 #include "chart/surface_line.h"
@@ -81,23 +82,14 @@ void CompatibilityChart::createOverlays() {
 }
 
 void CompatibilityChart::LayoutCompatibilityGrid(QDate reportDate) {
-    const double width = m_surface.horizontalExtent();
-    const double height = m_surface.verticalExtent();
-
-    m_midline->setY1(height / 2);
-    m_midline->setY2(m_midline->y1());
-    m_midline->setX1(0);
-    m_midline->setX2(width);
-
-    setVertical(*m_reportDayLine, width / 2, height);
+    LayOutMidlineAndReportDay(m_surface, *m_midline, *m_reportDayLine);
     m_reportDayLine->setWidth(2);
 
     placeDayLines();
     writeDayLabels(reportDate);
 
-    m_labels.least->setText(QString::number(-(width / 2)));
-    m_labels.most->setText(QString::number(width / 2));
-    centreDateLabel();
+    WriteDayRange(m_surface, *m_labels.least, *m_labels.most);
+    CentreOverSurface(*m_labels.date, m_surface);
     placePercentLabels();
 }
 
@@ -162,15 +154,7 @@ void CompatibilityChart::DrawCycle(const modBiorhythmCompatibility& roster,
 
 void CompatibilityChart::ShowReportDate(QDate reportDate) {
     m_labels.date->setText(formatShortDate(reportDate));
-    centreDateLabel();
-}
-
-void CompatibilityChart::centreDateLabel() {
-    QLabel& label = *m_labels.date;
-    // Never narrower than designed, but wide enough for a long date format.
-    label.resize(std::max(label.minimumWidth(), label.sizeHint().width()), label.height());
-    const int left = m_surface.outerLeft() + m_surface.outerWidth() / 2 - label.width() / 2;
-    label.move(left, label.y());
+    CentreOverSurface(*m_labels.date, m_surface);
 }
 
 void CompatibilityChart::clear() {

@@ -54,7 +54,6 @@ private:
     void placeDayLines();
     void writeDayLabels(QDate reportDate);
     void placePercentLabels();
-    void centreDateLabel();
 
     ChartSurface& m_surface;
     CompatibilityScaleLabels m_labels;

@@ -114,6 +114,10 @@ QWidget* frmMDI::buildBannerStrip() {
         strip);
     m_banner->setObjectName(QStringLiteral("lblPyrwellBanner"));
     m_banner->setFont(uiFont(9.75, true, true));
+    // Black on the lilac strip whatever the desktop's colour scheme.
+    QPalette bannerPalette = m_banner->palette();
+    bannerPalette.setColor(QPalette::WindowText, Qt::black);
+    m_banner->setPalette(bannerPalette);
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->setGeometry(twipsRect(960, 0, 9480, 465));
     m_banner->makeLink();

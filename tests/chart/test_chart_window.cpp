@@ -12,6 +12,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -239,6 +242,30 @@ private slots:
         QCOMPARE(m_answerer->seen()[0].text, QStringLiteral("Please Enter A Valid Birthday"));
         QCOMPARE(box("cboBirthDay")->currentText(), QStringLiteral("7.9"));
         QVERIFY(!m_window->birthDate().has_value());
+    }
+
+    void accessKeyOpensThisWindowsMenuInsideAMainWindow() {
+        // As in the application: a main window with its own "&File" menu holds the window.
+        delete m_window.data();
+        QMainWindow host;
+        QMenu* hostFile = host.menuBar()->addMenu(QStringLiteral("&File"));
+        hostFile->addAction(QStringLiteral("E&xit"));
+        auto* area = new QMdiArea(&host);
+        host.setCentralWidget(area);
+        m_window = new frmBiorhythmChart(*m_settings);
+        area->addSubWindow(m_window)->show();
+        host.show();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        QMenu* file = m_window->findChild<QMenu*>("mnuFile");
+        for (int press = 0; press < 2; ++press) {
+            typeInto("cboBirthDay", "7.9");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(file->isVisible());
+            QVERIFY(!hostFile->isVisible());
+            QTest::keyClick(file, Qt::Key_Escape);
+            QTRY_VERIFY(!file->isVisible());
+        }
+        QCOMPARE(box("cboBirthDay")->currentText(), QStringLiteral("7.9"));
     }
 
     void menuByMouseDrawsWithTheTypedDay() {

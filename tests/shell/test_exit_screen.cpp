@@ -74,6 +74,21 @@ private slots:
         QCOMPARE(box("txtFriendName")->text(), QStringLiteral("Friend's Name"));
     }
 
+    void clickIntoABoxOfTheInactiveScreenStillTakesThePlaceholderAway() {
+        box("txtName")->setFocus(Qt::MouseFocusReason);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(other.isActiveWindow());
+        // The click lands before the window is active again: the focus arrives with it.
+        box("txtFriendName")->setFocus(Qt::MouseFocusReason);
+        m_screen->activateWindow();
+        QTRY_VERIFY(m_screen->isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), box("txtFriendName"));
+        QCOMPARE(box("txtFriendName")->text(), QString());
+        QCOMPARE(box("txtName")->text(), QStringLiteral("Your Name"));
+    }
+
     void untouchedMessageKeepsItsText() {
         message()->setFocus(Qt::TabFocusReason);
         QCOMPARE(message()->toPlainText(), QStringLiteral("Your Message\n"));

@@ -7,10 +7,10 @@
 #include "chart_surface.h"
 #include "leave_correction.h"
 
-#include "app/about_window.h"
 #include "app/child_menu_access_keys.h"
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
+#include "app/help_menu.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
 #include "engine/cycle.h"
@@ -86,18 +86,14 @@ QMenuBar* frmBiorhythmChart::buildMenuBar() {
     connect(addItem(*file, QStringLiteral("mnuE"), QStringLiteral("Exit")), &QAction::triggered,
             this, &QWidget::close);
 
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addItem(*help, QStringLiteral("mnuOnline"), QStringLiteral("Online &Help")),
-            &QAction::triggered, this, [] { modHelp::OpenHelpPage(); });
-    connect(addItem(*help, QStringLiteral("mnuV"), QStringLiteral("Visit Us Online")),
-            &QAction::triggered, this, [] { modHelp::OpenHomePage(); });
-    addSeparator(*help, QStringLiteral("sep2"));
-    connect(addItem(*help, QStringLiteral("mnuCheckUpdate"), QStringLiteral("Check For Update")),
-            &QAction::triggered, this, [] { modHelp::OpenDownloadPage(); });
-    addSeparator(*help, QStringLiteral("sep1"));
-    connect(addItem(*help, QStringLiteral("mnuS"), QStringLiteral("About Us")), &QAction::triggered,
-            this, [this] { frmAbout::showModal(this); });
+    addHelpMenu(*bar, *this,
+                {{QStringLiteral("Help"), QStringLiteral("mnuHelp")},
+                 {QStringLiteral("Online &Help"), QStringLiteral("mnuOnline")},
+                 {QStringLiteral("Visit Us Online"), QStringLiteral("mnuV")},
+                 QStringLiteral("sep2"),
+                 {QStringLiteral("Check For Update"), QStringLiteral("mnuCheckUpdate")},
+                 QStringLiteral("sep1"),
+                 {QStringLiteral("About Us"), QStringLiteral("mnuS")}});
     new ChildMenuAccessKeys(*this, *bar);
     return bar;
 }

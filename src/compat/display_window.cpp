@@ -1,10 +1,10 @@
 #include "display_window.h"
 
-#include "app/about_window.h"
 #include "app/busy_pointer.h"
 #include "app/clock.h"
 #include "app/color_conversion.h"
 #include "app/date_conversion.h"
+#include "app/help_menu.h"
 #include "app/program_host.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
@@ -17,7 +17,6 @@
 #include "enter_presses_button.h"
 #include "entry_window.h"
 #include "person_roster.h"
-#include "web/page_openers.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -207,19 +206,14 @@ void frmBiorhythmCompatibilityDisplay::buildMenus() {
     file->addAction(QStringLiteral("Exit"), this, &ProgramWindow::closeWindow)
         ->setObjectName(QStringLiteral("mnuExit"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(QStringLiteral("Online Help"), this, [] { modHelp::OpenHelpPage(); })
-        ->setObjectName(QStringLiteral("mnuOnline"));
-    help->addAction(QStringLiteral("Visit Us Online"), this, [] { modHelp::OpenHomePage(); })
-        ->setObjectName(QStringLiteral("mnuVisit"));
-    help->addSeparator();
-    help->addAction(QStringLiteral("Check For Software Update"), this,
-                    [] { modHelp::OpenDownloadPage(); })
-        ->setObjectName(QStringLiteral("mnuUpdate"));
-    help->addSeparator();
-    help->addAction(QStringLiteral("&About Software"), this, [this] { frmAbout::showModal(this); })
-        ->setObjectName(QStringLiteral("mnuAbout"));
+    addHelpMenu(*menuBar(), *this,
+                {{QStringLiteral("Help"), QStringLiteral("mnuHelp")},
+                 {QStringLiteral("Online Help"), QStringLiteral("mnuOnline")},
+                 {QStringLiteral("Visit Us Online"), QStringLiteral("mnuVisit")},
+                 {},
+                 {QStringLiteral("Check For Software Update"), QStringLiteral("mnuUpdate")},
+                 {},
+                 {QStringLiteral("&About Software"), QStringLiteral("mnuAbout")}});
 }
 
 void frmBiorhythmCompatibilityDisplay::Form_Load() {

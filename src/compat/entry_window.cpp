@@ -1,9 +1,9 @@
 #include "entry_window.h"
 
-#include "app/about_window.h"
 #include "app/clickable_label.h"
 #include "app/clock.h"
 #include "app/color_conversion.h"
+#include "app/help_menu.h"
 #include "app/message_box.h"
 #include "app/program_host.h"
 #include "app/short_date.h"
@@ -246,19 +246,14 @@ void frmBiorhythmCompatibilityMain::buildMenus() {
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &ProgramWindow::closeWindow);
     exit->setObjectName(QStringLiteral("mnuExit"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(QStringLiteral("&Online Help"), this, [] { modHelp::OpenHelpPage(); })
-        ->setObjectName(QStringLiteral("mnuOnline"));
-    help->addAction(QStringLiteral("&Visit Us Online"), this, [] { modHelp::OpenHomePage(); })
-        ->setObjectName(QStringLiteral("mnuVisit"));
-    help->addSeparator();
-    help->addAction(QStringLiteral("Check for Software &Update"), this,
-                    [] { modHelp::OpenDownloadPage(); })
-        ->setObjectName(QStringLiteral("mnuUpdate"));
-    help->addSeparator();
-    help->addAction(QStringLiteral("&About Software"), this, [this] { frmAbout::showModal(this); })
-        ->setObjectName(QStringLiteral("mnuAbout"));
+    addHelpMenu(*menuBar(), *this,
+                {{QStringLiteral("&Help"), QStringLiteral("mnuHelp")},
+                 {QStringLiteral("&Online Help"), QStringLiteral("mnuOnline")},
+                 {QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit")},
+                 {},
+                 {QStringLiteral("Check for Software &Update"), QStringLiteral("mnuUpdate")},
+                 {},
+                 {QStringLiteral("&About Software"), QStringLiteral("mnuAbout")}});
 }
 
 void frmBiorhythmCompatibilityMain::Form_Load() {

@@ -1,9 +1,9 @@
 #include "main_window.h"
 
-#include "app/about_window.h"
 #include "app/app_icons.h"
 #include "app/app_identity.h"
 #include "app/clickable_label.h"
+#include "app/help_menu.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
 #include "close_application.h"
@@ -191,19 +191,14 @@ void frmMDI::buildMenus() {
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuExit"));
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(QStringLiteral("&Online Help"), this, [] { modHelp::OpenHelpPage(); })
-        ->setObjectName(QStringLiteral("mnuOnline"));
-    help->addAction(QStringLiteral("&Visit Us Online"), this, [] { modHelp::OpenHomePage(); })
-        ->setObjectName(QStringLiteral("mnuVisit"));
-    help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    help->addAction(QStringLiteral("Check for Software &Update"), this,
-                    [] { modHelp::OpenDownloadPage(); })
-        ->setObjectName(QStringLiteral("mnuUpdate"));
-    help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    help->addAction(QStringLiteral("&About Software"), this, [this] { frmAbout::showModal(this); })
-        ->setObjectName(QStringLiteral("mnuAbout"));
+    addHelpMenu(*bar, *this,
+                {{QStringLiteral("&Help"), QStringLiteral("mnuHelp")},
+                 {QStringLiteral("&Online Help"), QStringLiteral("mnuOnline")},
+                 {QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit")},
+                 QStringLiteral("mnuSep1"),
+                 {QStringLiteral("Check for Software &Update"), QStringLiteral("mnuUpdate")},
+                 QStringLiteral("mnuSep2"),
+                 {QStringLiteral("&About Software"), QStringLiteral("mnuAbout")}});
 
     // Switched off as designed: shown greyed, never chosen.
     QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this,

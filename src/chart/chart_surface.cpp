@@ -155,6 +155,10 @@ void ChartSurface::paintEvent(QPaintEvent* event) {
     ensureDrawingMatchesDevice();
     QPainter painter(this);
     const QRect inner = contentsRect();
+    // The frame's lines are one device pixel thin, narrower than the frame on a scaled
+    // screen, and the surface claims to paint every pixel: the ring under them is filled.
+    painter.setClipRegion(event->region().subtracted(inner));
+    painter.fillRect(rect(), palette().window());
     painter.setClipRect(inner & event->rect());
     painter.fillRect(inner, toQColor(m_backgroundColor));
     if (!m_backgroundPicture.isNull()) {

@@ -227,6 +227,24 @@ private slots:
         QCOMPARE(drawing.pixel(qFloor(213 * ratio), qFloor(213 * ratio)), rgbOf(kRed));
     }
 
+    // The frame's lines are one device pixel thin, narrower than the frame on a scaled
+    // screen: nothing under the frame may be left as it was before the surface painted.
+    void frameIsPaintedWholeAtEveryScale_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("100 %") << qreal(1);
+        QTest::newRow("200 %") << qreal(2);
+        QTest::newRow("300 %") << qreal(3);
+    }
+
+    void frameIsPaintedWholeAtEveryScale() {
+        QFETCH(qreal, ratio);
+        QImage target(m_surface->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        target.setDevicePixelRatio(ratio);
+        target.fill(Qt::magenta);
+        m_surface->render(&target, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(countPixels(target, qRgb(255, 0, 255)), 0);
+    }
+
     // Neighbouring points a fraction of a logical pixel apart leave no gap at any scale.
     void steepCurveStaysUnbroken() {
         m_window->show();

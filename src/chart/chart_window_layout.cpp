@@ -42,6 +42,14 @@ void setTextColor(QWidget& widget, ColorValue color) {
     widget.setPalette(colors);
 }
 
+// Our face is wider than the one the panel was laid out for: a caption that would run under
+// the date boxes right of it grows to the left instead.
+void growToTheLeft(QLabel& label) {
+    const int width = std::max(label.width(), label.sizeHint().width());
+    const int right = label.x() + label.width();
+    label.setGeometry(std::max(0, right - width), label.y(), width, label.height());
+}
+
 QComboBox* placeDateBox(QWidget& frame, const QString& name, const QRect& twips, bool editable) {
     auto* box = place<QComboBox>(frame, name, twips);
     box->setEditable(editable);
@@ -132,6 +140,7 @@ void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
                                  QStringLiteral("Report Day: "));
     for (QLabel* label : {birthday, report}) {
         label->setFont(captionFont);
+        growToTheLeft(*label);
     }
 
     m_cboBirthMonth = placeDateBox(*frame, QStringLiteral("cboBirthMonth"),

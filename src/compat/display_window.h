@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <memory>
 
 class QLabel;
@@ -73,9 +74,11 @@ private:
     QLabel* m_lblDate = nullptr;
     std::array<QLabel*, 3> m_lblPercentage{};
     std::array<QLabel*, 2> m_lblInfo{};
-    std::array<QLabel*, 3> m_picture1{};
-    std::array<QLabel*, 3> m_lblName{};
-    std::array<QLabel*, 3> m_lblDayLived{};
+    // The people list has room for ten; the roster fills at most its three slots.
+    static constexpr std::size_t kListEntries = 10;
+    std::array<QLabel*, kListEntries> m_picture1{};
+    std::array<QLabel*, kListEntries> m_lblName{};
+    std::array<QLabel*, kListEntries> m_lblDayLived{};
 };
 
 } // namespace kelvra

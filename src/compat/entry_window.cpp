@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
+
 namespace kelvra {
 
 namespace {
@@ -115,7 +117,6 @@ void frmBiorhythmCompatibilityMain::buildBanner() {
     banner->setGeometry(twipsRect(1110, 0, 4950, 435));
     banner->setAlignment(Qt::AlignCenter);
     banner->setWordWrap(true);
-    banner->setFont(uiFont(8.25, true));
     setTextColor(banner, Qt::white);
     banner->makeLink();
 
@@ -146,6 +147,8 @@ void frmBiorhythmCompatibilityMain::buildPersonFields() {
     m_txtVisitorName = new QLineEdit(client);
     m_txtVisitorName->setObjectName(QStringLiteral("txtVisitorName"));
     m_txtVisitorName->setGeometry(twipsRect(1860, 2235, 4815, 285));
+    // A name is kept as typed, however long: no silent cut at the box's usual limit.
+    m_txtVisitorName->setMaxLength(std::numeric_limits<int>::max());
 
     placeAutoSizedLabel(client, QStringLiteral("lblDoB"), QStringLiteral("Date of Birth"),
                         twipsPoint(240, 2715));

@@ -4,6 +4,8 @@
 
 #include "app/clock.h"
 #include "app/short_date.h"
+#include "app/twips.h"
+#include "app/ui_font.h"
 #include "modal_answerer.h"
 #include "test_main.h"
 #include "url_recorder.h"
@@ -156,6 +158,117 @@ private slots:
         QCOMPARE(m_window->findChild<QPushButton*>("cmdBiorythm")->text(),
                  QStringLiteral("Create Biorhythm Chart"));
         QCOMPARE(m_window->findChild<QWidget*>("Label1")->cursor().shape(), Qt::PointingHandCursor);
+        // The captions end left of the date boxes beside them.
+        for (const char* name : {"lblBirthday", "lblReport"}) {
+            QLabel* caption = label(name);
+            const int textEnd =
+                caption->x() + caption->fontMetrics().horizontalAdvance(caption->text().trimmed());
+            QVERIFY2(textEnd < box("cboBirthMonth")->x(), name);
+        }
+    }
+
+    void controlsStandWhereDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("designed");
+        QTest::addColumn<bool>("mayGrow"); // widened to a text our face sets wider
+        const auto row = [](const char* name, QRect twips, bool mayGrow = false) {
+            QTest::newRow(name) << QString::fromLatin1(name) << twips << mayGrow;
+        };
+        row("Label1", twipsRect(450, 30, 9480, 195));
+        row("lblLeast", twipsRect(60, 540, 1290, 240));
+        row("lblMost", twipsRect(5520, 540, 1005, 240));
+        row("picBiorhythm", twipsRect(30, 780, 6465, 6465));
+        row("Frame2", twipsRect(6570, 270, 3825, 1695));
+        row("lblBirthday", twipsRect(360, 255, 825, 240), true);
+        row("cboBirthMonth", twipsRect(1230, 210, 735, 315));
+        row("cboBirthDay", twipsRect(2070, 210, 615, 315));
+        row("cboBirthYear", twipsRect(2760, 210, 975, 315));
+        row("lblReport", twipsRect(90, 810, 1125, 240), true);
+        row("cboReportMonth", twipsRect(1230, 780, 735, 315));
+        row("cboReportDay", twipsRect(2070, 780, 615, 315));
+        row("cboReportYear", twipsRect(2760, 780, 975, 315));
+        row("cmdBiorythm", twipsRect(690, 1230, 2445, 345));
+        row("Frame3", twipsRect(6570, 2010, 3825, 3495));
+        row("picExplain", twipsRect(90, 210, 3675, 405));
+        row("lblRed", twipsRect(120, 90, 585, 195), true);
+        row("lblGreen", twipsRect(1410, 90, 690, 195), true);
+        row("lblViolet", twipsRect(2790, 90, 765, 195), true);
+        row("lblInfo_0", twipsRect(90, 660, 735, 195), true);
+        row("lblInfo_1", twipsRect(90, 945, 3675, 2475));
+        row("Frame1", twipsRect(6570, 5550, 3825, 1695));
+        row("lblFullBrand", twipsRect(120, 120, 3585, 1095));
+        row("lblCobrand", twipsRect(120, 120, 3585, 1095));
+    }
+
+    void controlsStandWhereDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QRect, designed);
+        QFETCH(bool, mayGrow);
+        const QRect actual = m_window->findChild<QWidget*>(name)->geometry();
+        if (!mayGrow) {
+            QCOMPARE(actual, designed);
+            return;
+        }
+        QCOMPARE(actual.top(), designed.top());
+        QCOMPARE(actual.height(), designed.height());
+        QVERIFY(actual.width() >= designed.width());
+        QVERIFY(actual.intersects(designed));
+    }
+
+    void controlsHaveTheirFaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("underlined");
+        const auto row = [](const char* name, double points, bool bold, bool underlined) {
+            QTest::newRow(name) << QString::fromLatin1(name) << points << bold << underlined;
+        };
+        row("Label1", 8.25, true, true);
+        row("lblFullBrand", 8.25, true, true);
+        row("lblCobrand", 8.25, true, true);
+        row("lblLeast", 9.75, true, false);
+        row("lblDate", 9.75, true, false);
+        row("lblMost", 9.75, true, false);
+        row("Frame2", 8.25, true, false);
+        row("Frame3", 8.25, true, false);
+        row("lblBirthday", 9.75, false, false);
+        row("lblReport", 9.75, false, false);
+        row("cboBirthDay", 8.25, false, false);
+        row("cmdBiorythm", 8.25, true, false);
+        row("lblRed", 8.25, false, false);
+        row("lblInfo_0", 8.25, true, false);
+        row("lblPercent_1", 8.25, true, false);
+    }
+
+    void controlsHaveTheirFaces() {
+        QFETCH(QString, name);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, underlined);
+        const QFont face = m_window->findChild<QWidget*>(name)->font();
+        QCOMPARE(face.family(), uiFontFamily());
+        QCOMPARE(face.pointSizeF(), points);
+        QCOMPARE(face.bold(), bold);
+        QCOMPARE(face.underline(), underlined);
+    }
+
+    void menusHoldTheirItemsInOrder() {
+        const auto items = [this](const char* menuName) {
+            QStringList seen;
+            for (const QAction* action : m_window->findChild<QMenu*>(menuName)->actions()) {
+                seen << action->objectName() + QLatin1Char('=') + action->text();
+            }
+            return seen;
+        };
+        const auto bar = m_window->findChild<QMenuBar*>("menuBar")->actions();
+        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar[0]->text(), QStringLiteral("&File"));
+        QCOMPARE(bar[1]->text(), QStringLiteral("Help"));
+        QCOMPARE(items("mnuFile"),
+                 QStringList({"mnuRun=&Create Biorythm Chart", "mnuhg=", "mnuE=Exit"}));
+        QCOMPARE(items("mnuHelp"), QStringList({"mnuOnline=Online &Help", "mnuV=Visit Us Online",
+                                                "sep2=", "mnuCheckUpdate=Check For Update",
+                                                "sep1=", "mnuS=About Us"}));
     }
 
     void tabOrderFollowsTheDateBoxes() {

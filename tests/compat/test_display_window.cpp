@@ -1,4 +1,5 @@
 #include "fake_program_host.h"
+#include "layout_table.h"
 #include "modal_answerer.h"
 #include "test_main.h"
 #include "url_recorder.h"
@@ -50,6 +51,9 @@ private slots:
     void reportDayOfBirthCountsDayZero();
     void aboutOpensModallyAndReturns();
     void longNameStaysInItsColumn();
+    void controlsStandAsLaidOut_data();
+    void controlsStandAsLaidOut();
+    void menuBarHoldsItsItems();
 
 private:
     frmBiorhythmCompatibilityDisplay* openDisplay();
@@ -367,6 +371,70 @@ void DisplayWindowTest::longNameStaysInItsColumn() {
     QCOMPARE(first->toolTip(), name);
     QVERIFY(first->geometry().right() < m_window->findChild<QLabel*>("Picture1_1")->x());
     QCOMPARE(second->text(), "Bob");
+}
+
+void DisplayWindowTest::controlsStandAsLaidOut_data() {
+    addLayoutColumns();
+    const QColor any;
+    const QString anyText;
+    const QColor gold(255, 199, 6);
+    const QColor blue(108, 177, 253);
+    const auto row = [](const QString& name, QRect twips, const QString& text, bool bold,
+                        double points, const QColor& color) {
+        QTest::newRow(qPrintable(name)) << name << twips << text << bold << points << color;
+    };
+    row("lblLeast", {120, 0, 1290, 240}, "-14", true, 9.75, gold);
+    row("lblMost", {11190, 0, 435, 240}, "14", true, 9.75, gold);
+    row("lblCompatibilityType", {1920, 210, 0, 0}, "Physical Compatibility", true, 9,
+        QColor(255, 192, 128));
+    row("cmdToday", {5467, 120, 855, 375}, "Today", true, 8.25, any);
+    row("cmdPrevDay", {120, 300, 615, 375}, "<", true, 8.25, any);
+    row("cmdNextDay", {11010, 300, 615, 375}, ">", true, 8.25, any);
+    row("picBiorhythm", {120, 750, 11505, 3735}, anyText, false, 0, any);
+    row("Frame2", {120, 4530, 5475, 2505}, "Biorhythm Compatibility Details", true, 8.25, any);
+    row("cmdPhysical", {240, 300, 1215, 375}, "&Physical", true, 8.25, any);
+    row("cmdEmotional", {1575, 300, 1215, 375}, "&Emotional", true, 8.25, any);
+    row("cmdIntellectual", {2910, 300, 1215, 375}, "&Intellectual", true, 8.25, any);
+    row("cmdBack", {4245, 300, 1000, 375}, "&Back", true, 8.25, any);
+    for (int k = 0; k < 10; ++k) {
+        const bool left = k % 2 == 0;
+        const int rowTop = 240 * (k / 2);
+        row(QStringLiteral("Picture1_%1").arg(k), {left ? 240 : 2760, 960 + rowTop, 400, 200},
+            anyText, false, 0, any);
+        row(QStringLiteral("lblName_%1").arg(k), {left ? 720 : 3240, 975 + rowTop, 0, 0}, anyText,
+            false, 8.25, gold);
+    }
+    const QList<QColor> percentColors{{255, 192, 255}, {192, 255, 192}, {192, 255, 255}};
+    for (int k = 0; k < 3; ++k) {
+        row(QStringLiteral("lblPercentage_%1").arg(k), {240, 1200 + 240 * k, 0, 0}, anyText, true,
+            8.25, percentColors[k]);
+    }
+    row("Frame3", {5610, 4530, 5985, 2505}, "Biorhythm Compatibility Interpretation", true, 8.25,
+        any);
+    row("lblGreen", {90, 200, 5235, 195}, "Detailed Description of Biorhythm Compatibility Chart",
+        false, 8.25, blue);
+    row("lblInfo_0", {90, 420, 0, 0}, "Physical:", true, 8.25, blue);
+    row("lblInfo_1", {90, 660, 5835, 1800}, anyText, false, 8.25, blue);
+}
+
+void DisplayWindowTest::controlsStandAsLaidOut() {
+    QCOMPARE(m_window->clientArea()->size(), twipsSize(11715, 7065));
+    QCOMPARE(m_window->clientArea()->palette().color(QPalette::Window), QColor(64, 0, 0));
+    auto* date = m_window->findChild<QLabel*>("lblDate");
+    QCOMPARE(date->y(), twipsToPixels(465));
+    QCOMPARE(date->height(), twipsToPixels(240));
+    QVERIFY(date->font().bold());
+    checkLayoutRow(m_window);
+}
+
+void DisplayWindowTest::menuBarHoldsItsItems() {
+    QCOMPARE(menuOutline(m_window->menuBar()),
+             (QStringList{"&File > Create Biorythm Chart > Physical",
+                          "&File > Create Biorythm Chart > Emotional",
+                          "&File > Create Biorythm Chart > Intellectual", "&File > -",
+                          "&File > Back", "&File > -", "&File > Exit", "Help > Online Help",
+                          "Help > Visit Us Online", "Help > -", "Help > Check For Software Update",
+                          "Help > -", "Help > &About Software"}));
 }
 
 KELVRA_TEST_MAIN(DisplayWindowTest)

@@ -1,4 +1,5 @@
 #include "fake_program_host.h"
+#include "layout_table.h"
 #include "modal_answerer.h"
 #include "test_main.h"
 #include "url_recorder.h"
@@ -51,6 +52,7 @@ private slots:
     void startingColourIsRefusedForTheSecondPerson();
     void altNAfterTheCoupleGivesTheLimitThenRefusesTheColour();
     void blankOnlyNameIsAcceptedAsTyped();
+    void longForeignNameIsKeptWhole();
     void eachPersonKeepsTheDatesShownAtAcceptance();
     void backAfterOnePersonThenAFreshStart();
     void exitMenuAndCloseBoxShowTheChooser();
@@ -60,6 +62,9 @@ private slots:
     void viewResultWithDistantBirthDatesShowsValues();
     void menusAndPromotionsOpenPages();
     void backPictureLightsWhileThePointerIsOver();
+    void controlsStandAsLaidOut_data();
+    void controlsStandAsLaidOut();
+    void menuBarHoldsItsItems();
 
 private:
     frmBiorhythmCompatibilityMain* openEntryWindow();
@@ -326,6 +331,18 @@ void EntryWindowTest::blankOnlyNameIsAcceptedAsTyped() {
     QCOMPARE(m_roster->intPersonsRemaining, 1);
 }
 
+void EntryWindowTest::longForeignNameIsKeptWhole() {
+    const QString name =
+        QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m \u65e5\u672c \U0001F600 <b>&amp;</b>")
+            .repeated(2000);
+    QVERIFY(name.size() > 32767);
+    enterPerson({}, kBlue);
+    find<QLineEdit>("txtVisitorName")->insert(name); // as pasted
+    pressNext();
+    QVERIFY(m_answerer->seen().empty());
+    QCOMPARE(m_roster->strPersonName[0], name);
+}
+
 void EntryWindowTest::eachPersonKeepsTheDatesShownAtAcceptance() {
     auto* birth = find<QDateEdit>("dtpDob");
     auto* report = find<QDateEdit>("dtpReportDate");
@@ -490,6 +507,61 @@ void EntryWindowTest::backPictureLightsWhileThePointerIsOver() {
     QApplication::sendEvent(picture, &outside);
     QVERIFY(QWidget::mouseGrabber() != picture);
     QCOMPARE(picture->pixmap().toImage(), resting);
+}
+
+void EntryWindowTest::controlsStandAsLaidOut_data() {
+    addLayoutColumns();
+    const QColor any;
+    const QString anyText;
+    const auto row = [](const char* name, QRect twips, const QString& text, bool bold,
+                        const QColor& color) {
+        QTest::newRow(name) << QString::fromLatin1(name) << twips << text << bold << 8.25 << color;
+    };
+    row("Label14", {1110, 0, 4950, 435}, anyText, false, Qt::white);
+    row("Label6", {240, 600, 6735, 375},
+        "Enter your personal details here. You can also choose to save your personal details by "
+        "clicking on Save Information.",
+        false, any);
+    row("lblDisp1", {240, 1290, 0, 0}, anyText, true, any);
+    row("lblDisp3", {240, 1575, 0, 0}, anyText, true, any);
+    row("lblDisp2", {240, 1845, 0, 0}, anyText, true, any);
+    row("lblVisitorName", {240, 2280, 0, 0}, "Person's Name", false, any);
+    row("txtVisitorName", {1860, 2235, 4815, 285}, anyText, false, any);
+    row("lblDoB", {240, 2715, 0, 0}, "Date of Birth", false, any);
+    row("dtpDob", {1860, 2625, 1455, 375}, anyText, false, any);
+    row("lblChooseColor", {4200, 2715, 0, 0}, "Choose Color", false, any);
+    row("Picture1", {5700, 2685, 975, 285}, anyText, false, any);
+    row("lblSex", {240, 3150, 0, 0}, "Sex", false, any);
+    row("optMale", {1860, 3120, 735, 255}, "Male", false, any);
+    row("optFemale", {2880, 3120, 975, 255}, "Female", false, any);
+    row("lblReportDate", {240, 3570, 0, 0}, "Report Date", false, any);
+    row("dtpReportDate", {1860, 3480, 1455, 375}, anyText, false, any);
+    row("cmdSubmit", {1800, 3960, 5150, 495}, "&Next", true, any);
+    row("cmdSave", {1800, 3960, 5150, 495}, "&View Result", true, any);
+    row("fraFullBrand", {-45, 4560, 7185, 855}, anyText, false, any);
+    row("lblCobrand", {120, 160, 6945, 615},
+        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+        "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+        "co-branding.",
+        false, QColor(64, 0, 0));
+    row("lblFullBrand", {120, 165, 6945, 615},
+        "Home Business Opportunity. Start your own Internet business and make money online. Get "
+        "this software fully branded for your website. Click here for more details.",
+        false, QColor(64, 0, 0));
+    row("cmdBackToBio", {4440, 6360, 1935, 495}, "B&ack", true, any);
+    row("picBackToBio", {7080, 6960, 1065, 525}, anyText, false, any);
+}
+
+void EntryWindowTest::controlsStandAsLaidOut() {
+    QCOMPARE(m_window->clientArea()->size(), twipsSize(7095, 5430));
+    checkLayoutRow(m_window);
+}
+
+void EntryWindowTest::menuBarHoldsItsItems() {
+    QCOMPARE(menuOutline(m_window->menuBar()),
+             (QStringList{"&File > E&xit", "&Help > &Online Help", "&Help > &Visit Us Online",
+                          "&Help > -", "&Help > Check for Software &Update", "&Help > -",
+                          "&Help > &About Software"}));
 }
 
 KELVRA_TEST_MAIN(EntryWindowTest)

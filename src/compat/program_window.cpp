@@ -18,7 +18,6 @@ ProgramWindow::ProgramWindow(const QString& objectName, const QString& caption, 
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
     m_menuBar->setNativeMenuBar(false);
-    // Alt+F and Alt+H open this window's menus, not the main window's of the same letters.
     new ChildMenuAccessKeys(*this, *m_menuBar);
     m_client->setObjectName(QStringLiteral("clientArea"));
     m_client->setFixedSize(clientSize);

@@ -86,6 +86,8 @@ void addSeparator(QMenu& menu, const QString& name) {
 QMenuBar* frmBiorhythmChart::buildMenuBar() {
     auto* bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("menuBar"));
+    // The menus belong to this window, never to a desktop's global menu bar.
+    bar->setNativeMenuBar(false);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(addItem(*file, QStringLiteral("mnuRun"), QStringLiteral("&Create Biorythm Chart")),

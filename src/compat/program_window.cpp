@@ -1,5 +1,7 @@
 #include "program_window.h"
 
+#include "app/child_menu_access_keys.h"
+
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -16,6 +18,7 @@ ProgramWindow::ProgramWindow(const QString& objectName, const QString& caption, 
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
     m_menuBar->setNativeMenuBar(false);
+    new ChildMenuAccessKeys(*this, *m_menuBar);
     m_client->setObjectName(QStringLiteral("clientArea"));
     m_client->setFixedSize(clientSize);
 

@@ -1,5 +1,6 @@
 #include "app/about_window.h"
 #include "app/app_identity.h"
+#include "app/twips.h"
 #include "modal_answerer.h"
 #include "test_main.h"
 #include "url_recorder.h"
@@ -58,6 +59,64 @@ private slots:
         const Qt::WindowFlags flags = about.windowFlags();
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    void controlsFollowTheLayoutTable_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<double>>("twips"); // left, top, width, height; -1: sized to text
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("underline");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<bool>("hand");
+        using L = QList<double>;
+        const QColor white(Qt::white);
+        const QColor cyan(0, 255, 255);
+        QTest::newRow("title") << "Label2" << L{840, 240, -1, -1} << 9.75 << true << false << white
+                               << false;
+        QTest::newRow("about") << "Label1" << L{240, 720, 6465, 1095} << 8.25 << false << false
+                               << white << false;
+        QTest::newRow("home page")
+            << "lblHomePage" << L{2640, 1920, -1, -1} << 8.25 << false << true << cyan << true;
+        QTest::newRow("offer") << "Label3" << L{240, 2280, 6105, 675} << 8.25 << true << false
+                               << white << false;
+        QTest::newRow("more details")
+            << "lblCoBrand" << L{4320, 2880, -1, -1} << 8.25 << false << true << cyan << true;
+        QTest::newRow("OK") << "cmdOK" << L{5400, 3360, 1260, 345} << 8.25 << true << false
+                            << QColor() << false;
+    }
+
+    void controlsFollowTheLayoutTable() {
+        QFETCH(QString, name);
+        QFETCH(QList<double>, twips);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, underline);
+        QFETCH(QColor, text);
+        QFETCH(bool, hand);
+        frmAbout about;
+        auto* control = about.findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        const QList<int> actual{control->x(), control->y(), control->width(), control->height()};
+        for (int i = 0; i < 4; ++i) {
+            if (twips.at(i) >= 0) {
+                QCOMPARE(actual.at(i), kelvra::twipsToPixels(twips.at(i)));
+            }
+        }
+        QCOMPARE(control->font().pointSizeF(), points);
+        QCOMPARE(control->font().bold(), bold);
+        QCOMPARE(control->font().underline(), underline);
+        if (text.isValid()) {
+            QCOMPARE(control->palette().color(QPalette::WindowText), text);
+        }
+        QCOMPARE(control->cursor().shape() == Qt::PointingHandCursor, hand);
+    }
+
+    void blackWithItsSeparatorLine() {
+        frmAbout about;
+        const QImage image = about.grab().toImage();
+        QCOMPARE(image.pixelColor(4, 4), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(4, kelvra::twipsToPixels(3240)), QColor(224, 224, 224));
     }
 
     void linksOpenTheirPagesAndLeaveTheWindowOpen_data() {

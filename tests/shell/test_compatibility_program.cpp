@@ -16,6 +16,8 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -40,6 +42,7 @@ private slots:
     void backFromTheDisplayLeadsToAnEmptyEntry();
     void choosingAProgramClosesBothCompatibilityWindows();
     void choosingCompatibilityAgainGivesAFreshEntry();
+    void accessKeysOpenTheCompatibilityWindowsOwnMenus();
 
 private:
     template <typename Window> Window* openWindow() {
@@ -193,6 +196,39 @@ void CompatibilityProgramTest::choosingCompatibilityAgainGivesAFreshEntry() {
     QVERIFY(first.isNull());
     QVERIFY(second->findChild<QLineEdit*>("txtVisitorName")->text().isEmpty());
     QVERIFY(!chooser()->isVisible());
+}
+
+void CompatibilityProgramTest::accessKeysOpenTheCompatibilityWindowsOwnMenus() {
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QMenu* mainFile = m_window->menuBar()->findChild<QMenu*>("mnuFile");
+    QVERIFY(mainFile);
+    const auto opensOwnMenu = [mainFile](QWidget* window, const char* menuName, Qt::Key key) {
+        QMenu* own = window->findChild<QMenu*>(menuName);
+        QVERIFY(own);
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        QTRY_VERIFY(own->isVisible());
+        QVERIFY(!mainFile->isVisible());
+        QTest::keyClick(own, Qt::Key_Escape);
+        QTRY_VERIFY(!own->isVisible());
+    };
+
+    chooseProgram(1);
+    auto* entry = openWindow<frmBiorhythmCompatibilityMain>();
+    QVERIFY(entry);
+    entry->findChild<QLineEdit*>("txtVisitorName")->setFocus();
+    opensOwnMenu(entry, "mnuFile", Qt::Key_F);
+    QVERIFY(!QTest::currentTestFailed());
+    opensOwnMenu(entry, "mnuHelp", Qt::Key_H);
+    QVERIFY(!QTest::currentTestFailed());
+
+    enterCouple();
+    QTest::mouseClick(entry->findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    auto* display = openWindow<frmBiorhythmCompatibilityDisplay>();
+    QVERIFY(display);
+    // The colour dialog took the activation, and the offscreen platform does not give it back.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    opensOwnMenu(display, "mnuFile", Qt::Key_F);
 }
 
 KELVRA_TEST_MAIN(CompatibilityProgramTest)

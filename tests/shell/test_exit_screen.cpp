@@ -1,4 +1,5 @@
 #include "app/app_identity.h"
+#include "app/twips.h"
 #include "modal_answerer.h"
 #include "shell/close_application.h"
 #include "shell/exit_messages.h"
@@ -45,6 +46,81 @@ private slots:
         QCOMPARE(label("lblGoToHome")->text(),
                  QStringLiteral("Click Here To Visit Tarnwick Softwares"));
         QCOMPARE(QApplication::focusWidget(), button("cmdClose"));
+    }
+
+    void controlsFollowTheLayoutTable_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<double>>("twips"); // left, top, width, height; -1: sized to text
+        QTest::addColumn<double>("points");       // -1: not stated
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<bool>("hand");
+        using L = QList<double>;
+        const QColor any;
+        QTest::newRow("icon") << "picNagscreen2Icon" << L{360, 120, 540, 540} << -1.0 << false
+                              << any << false;
+        QTest::newRow("caption") << "lblNagScreen2Caption" << L{1080, 240, -1, -1} << 18.0 << false
+                                 << any << false;
+        QTest::newRow("message") << "Label2" << L{120, 840, 6975, 1095} << 9.75 << true << any
+                                 << false;
+        QTest::newRow("forum box")
+            << "Check1" << L{30, 2040, 7185, 555} << 14.25 << false << QColor(0, 0, 192) << true;
+        QTest::newRow("exit") << "cmdClose" << L{6000, 2760, 1245, 375} << -1.0 << false << any
+                              << false;
+        QTest::newRow("referral frame")
+            << "Frame2" << L{120, 3240, 7065, 1455} << 9.75 << true << QColor(Qt::white) << false;
+        QTest::newRow("name") << "txtName" << L{85, 360, 3375, 285} << -1.0 << false << any
+                              << false;
+        QTest::newRow("email") << "txtEmail" << L{3600, 360, 3375, 285} << -1.0 << false << any
+                               << false;
+        QTest::newRow("friend's name")
+            << "txtFriendName" << L{85, 720, 3375, 285} << -1.0 << false << any << false;
+        QTest::newRow("friend's email")
+            << "txtFriendEmail" << L{3600, 720, 3375, 285} << -1.0 << false << any << false;
+        QTest::newRow("submit") << "cmdSubmit" << L{1920, 1080, 3375, 285} << 8.25 << true << any
+                                << false;
+        QTest::newRow("message box")
+            << "txtMessage" << L{4800, 3600, 1815, 495} << -1.0 << false << any << false;
+        QTest::newRow("catalogue frame")
+            << "Frame6" << L{7320, 120, 3735, 4575} << 9.75 << true << QColor(Qt::white) << false;
+        QTest::newRow("promotion")
+            << "Label3" << L{120, 360, 3495, 3855} << 9.0 << false << QColor(Qt::white) << false;
+        QTest::newRow("catalogue link")
+            << "lblGoToHome" << L{75, 4250, -1, -1} << -1.0 << true << QColor(255, 255, 0) << true;
+    }
+
+    void controlsFollowTheLayoutTable() {
+        QFETCH(QString, name);
+        QFETCH(QList<double>, twips);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(QColor, text);
+        QFETCH(bool, hand);
+        auto* control = m_screen->findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        const QList<int> actual{control->x(), control->y(), control->width(), control->height()};
+        for (int i = 0; i < 4; ++i) {
+            if (twips.at(i) >= 0) {
+                QCOMPARE(actual.at(i), kelvra::twipsToPixels(twips.at(i)));
+            }
+        }
+        if (points > 0) {
+            QCOMPARE(control->font().pointSizeF(), points);
+        }
+        QCOMPARE(control->font().bold(), bold);
+        if (text.isValid()) {
+            QCOMPARE(control->palette().color(QPalette::WindowText), text);
+        }
+        QCOMPARE(control->cursor().shape() == Qt::PointingHandCursor, hand);
+    }
+
+    void framesAreNavyOnAWhiteWindow() {
+        QCOMPARE(m_screen->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
+        for (const char* name : {"Frame2", "Frame6"}) {
+            auto* frame = m_screen->findChild<QWidget*>(QLatin1String(name));
+            QCOMPARE(frame->grab().toImage().pixelColor(frame->width() - 4, 3), QColor(0, 0, 128));
+        }
+        QVERIFY(label("lblGoToHome")->font().underline());
     }
 
     void tabOrderFollowsTheForm() {

@@ -1,5 +1,6 @@
 #include "app/app_identity.h"
 #include "app/clickable_label.h"
+#include "app/twips.h"
 #include "fake_program_window.h"
 #include "modal_answerer.h"
 #include "shell/close_application.h"
@@ -58,6 +59,102 @@ private slots:
         QCOMPARE(caption(2)->text(),
                  QStringLiteral("Kelvra Biorhythms includes the following  programs"));
         QVERIFY(!m_window->windowIcon().isNull());
+        QCOMPARE(m_window->findChild<QMdiArea*>()->background().color(), QColor(Qt::black));
+    }
+
+    void controlsFollowTheLayoutTable_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<double>>("twips"); // left, top, width, height; -1: not fixed
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("underline");
+        QTest::addColumn<bool>("hand");
+        using L = QList<double>;
+        QTest::newRow("banner") << "lblPyrwellBanner" << L{-1, 0, 9480, 465} << 9.75 << true << true
+                                << true;
+        QTest::newRow("button frame")
+            << "picButtonContainer" << L{-1, 0, 10815, 800} << -1.0 << false << false << false;
+        QTest::newRow("chart icon")
+            << "Picture2" << L{360, 180, 510, 510} << -1.0 << false << false << false;
+        QTest::newRow("chart button")
+            << "cmdSelectOption_0" << L{960, 180, 4290, 495} << 8.25 << true << false << false;
+        QTest::newRow("compatibility icon")
+            << "Picture3" << L{5520, 180, 510, 510} << -1.0 << false << false << false;
+        QTest::newRow("compatibility button")
+            << "cmdSelectOption_1" << L{6120, 180, 4290, 495} << 8.25 << true << false << false;
+        QTest::newRow("welcome") << "lblCaption_0" << L{-1, 240, -1, -1} << 12.0 << true << false
+                                 << false;
+        QTest::newRow("description")
+            << "lblCaption_1" << L{-1, 720, 8055, 1065} << 8.25 << true << false << false;
+        QTest::newRow("programs") << "lblCaption_2" << L{-1, 1920, -1, -1} << 12.0 << true << false
+                                  << false;
+        QTest::newRow("chart caption")
+            << "lblCaption_3" << L{-1, 2760, -1, -1} << 12.0 << true << false << true;
+        QTest::newRow("compatibility caption")
+            << "lblCaption_4" << L{-1, 3525, -1, -1} << 12.0 << true << false << true;
+        QTest::newRow("offer") << "Label7" << L{120, 0, 6975, 615} << 8.25 << true << true << true;
+        QTest::newRow("exit") << "cmdMdiExit" << L{-1, 120, 1335, 495} << 8.25 << true << false
+                              << false;
+    }
+
+    void controlsFollowTheLayoutTable() {
+        QFETCH(QString, name);
+        QFETCH(QList<double>, twips);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, underline);
+        QFETCH(bool, hand);
+        auto* control = m_window->findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        const QList<int> actual{control->x(), control->y(), control->width(), control->height()};
+        for (int i = 0; i < 4; ++i) {
+            if (twips.at(i) >= 0) {
+                QCOMPARE(actual.at(i), kelvra::twipsToPixels(twips.at(i)));
+            }
+        }
+        if (points > 0) {
+            QCOMPARE(control->font().pointSizeF(), points);
+            QCOMPARE(control->font().bold(), bold);
+            QCOMPARE(control->font().underline(), underline);
+        }
+        QCOMPARE(control->cursor().shape() == Qt::PointingHandCursor, hand);
+    }
+
+    void stripsAreDockedWithTheirHeightsAndColours_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>(
+            "below"); // the strip above it; "top" or "bottom" when docked there
+        QTest::addColumn<double>("heightTwips");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("banner strip") << "Picture6"
+                                      << "top" << 560.0 << QColor(192, 192, 255);
+        QTest::newRow("button strip") << "Picture1"
+                                      << "Picture6" << 900.0 << QColor();
+        QTest::newRow("welcome panel") << "picMain"
+                                       << "Picture1" << 8640.0 << QColor(Qt::black);
+        QTest::newRow("offer strip") << "PicCoBrand"
+                                     << "bottom" << 735.0 << QColor(192, 192, 255);
+    }
+
+    void stripsAreDockedWithTheirHeightsAndColours() {
+        QFETCH(QString, name);
+        QFETCH(QString, below);
+        QFETCH(double, heightTwips);
+        QFETCH(QColor, background);
+        const QWidget* central = m_window->centralWidget();
+        auto* strip = m_window->findChild<QWidget*>(name);
+        QCOMPARE(strip->height(), kelvra::twipsToPixels(heightTwips));
+        QCOMPARE(strip->width(), central->width());
+        if (below == QLatin1String("top")) {
+            QCOMPARE(strip->y(), 0);
+        } else if (below == QLatin1String("bottom")) {
+            QCOMPARE(strip->geometry().bottom(), central->rect().bottom());
+        } else {
+            QCOMPARE(strip->y(), m_window->findChild<QWidget*>(below)->geometry().bottom() + 1);
+        }
+        if (background.isValid()) {
+            QCOMPARE(strip->grab().toImage().pixelColor(1, strip->height() - 2), background);
+        }
     }
 
     void chartButtonOpensAFreshCentredChartWindow() {

@@ -5,6 +5,7 @@
 #include "chart_date_lists.h"
 #include "chart_explanations.h"
 #include "chart_surface.h"
+#include "date_box.h"
 #include "leave_correction.h"
 
 #include "app/child_menu_access_keys.h"
@@ -51,7 +52,7 @@ void growToTheLeft(QLabel& label) {
 }
 
 QComboBox* placeDateBox(QWidget& frame, const QString& name, const QRect& twips, bool editable) {
-    auto* box = place<QComboBox>(frame, name, twips);
+    auto* box = place<DateBox>(frame, name, twips);
     box->setEditable(editable);
     if (editable) {
         // Typed text stays as typed: no completion, and Enter adds nothing to the list.

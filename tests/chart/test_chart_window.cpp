@@ -10,6 +10,7 @@
 #include "test_main.h"
 #include "url_recorder.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -328,6 +329,36 @@ private slots:
         QTest::keyClick(edited, Qt::Key_Tab);
         QVERIFY(!edited->hasFocus());
         QCOMPARE(edited->currentText(), corrected);
+    }
+
+    void listOpensAtTheShownEntry_data() {
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("report year at start") << "cboReportYear"
+                                              << ""
+                                              << "2026";
+        QTest::newRow("birth day at start") << "cboBirthDay"
+                                            << ""
+                                            << "4";
+        QTest::newRow("typed report day") << "cboReportDay"
+                                          << "12"
+                                          << "12";
+    }
+
+    void listOpensAtTheShownEntry() {
+        QFETCH(QString, boxName);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QComboBox* target = typed.isEmpty() ? box(boxName) : typeInto(boxName, typed);
+        QTest::mouseClick(target, Qt::LeftButton, {},
+                          QPoint(target->width() - 5, target->height() / 2));
+        QTRY_VERIFY(target->view()->isVisible());
+        QCOMPARE(target->view()->currentIndex().data().toString(), shown);
+        // Enter on the opened list keeps what the box showed.
+        QTest::keyClick(target->view(), Qt::Key_Return);
+        QTRY_VERIFY(!target->view()->isVisible());
+        QCOMPARE(target->currentText(), shown);
     }
 
     void clickingElsewhereCorrectsTheBox() {

@@ -43,12 +43,17 @@ void setTextColor(QWidget& widget, ColorValue color) {
     widget.setPalette(colors);
 }
 
-// Our face is wider than the one the panel was laid out for: a caption that would run under
-// the date boxes right of it grows to the left instead.
+// Our face is wider than the one the panel was laid out for: a caption whose text would run
+// under the date boxes right of it grows to the left instead, but stays clear of the frame.
 void growToTheLeft(QLabel& label) {
-    const int width = std::max(label.width(), label.sizeHint().width());
+    constexpr int kFrameClearance = 3;
     const int right = label.x() + label.width();
-    label.setGeometry(std::max(0, right - width), label.y(), width, label.height());
+    const int needed = label.fontMetrics().horizontalAdvance(label.text().trimmed()) + 1;
+    if (needed <= label.width()) {
+        return;
+    }
+    const int left = std::max(kFrameClearance, right - needed);
+    label.setGeometry(left, label.y(), right - left, label.height());
 }
 
 QComboBox* placeDateBox(QWidget& frame, const QString& name, const QRect& twips, bool editable) {

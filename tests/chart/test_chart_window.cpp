@@ -165,6 +165,7 @@ private slots:
             const int textEnd =
                 caption->x() + caption->fontMetrics().horizontalAdvance(caption->text().trimmed());
             QVERIFY2(textEnd < box("cboBirthMonth")->x(), name);
+            QVERIFY2(caption->x() > 1, name); // clear of the frame's line
         }
     }
 

@@ -269,6 +269,8 @@ void frmBiorhythmChart::arrangeTabOrder() {
     for (std::size_t index = 1; index < order.size(); ++index) {
         QWidget::setTabOrder(order[index - 1], order[index]);
     }
+    // Whoever focuses the window (the main window does on opening) focuses the first box.
+    setFocusProxy(order.front());
 }
 
 } // namespace kelvra

@@ -389,7 +389,7 @@ private slots:
         QVERIFY(!m_window->birthDate().has_value());
     }
 
-    void accessKeyOpensThisWindowsMenuInsideAMainWindow() {
+    void focusAndAccessKeysInsideAMainWindow() {
         // As in the application: a main window with its own "&File" menu holds the window.
         delete m_window.data();
         QMainWindow host;
@@ -401,6 +401,8 @@ private slots:
         area->addSubWindow(m_window)->show();
         host.show();
         QVERIFY(QTest::qWaitForWindowActive(&host));
+        m_window->setFocus();
+        QCOMPARE(QApplication::focusWidget(), box("cboReportMonth"));
         QMenu* file = m_window->findChild<QMenu*>("mnuFile");
         for (int press = 0; press < 2; ++press) {
             typeInto("cboBirthDay", "7.9");

@@ -1,6 +1,7 @@
 #include "app/about_window.h"
 #include "app/app_identity.h"
 #include "app/twips.h"
+#include "layout_table.h"
 #include "modal_answerer.h"
 #include "test_main.h"
 #include "url_recorder.h"
@@ -95,21 +96,7 @@ private slots:
         QFETCH(QColor, text);
         QFETCH(bool, hand);
         frmAbout about;
-        auto* control = about.findChild<QWidget*>(name);
-        QVERIFY(control != nullptr);
-        const QList<int> actual{control->x(), control->y(), control->width(), control->height()};
-        for (int i = 0; i < 4; ++i) {
-            if (twips.at(i) >= 0) {
-                QCOMPARE(actual.at(i), kelvra::twipsToPixels(twips.at(i)));
-            }
-        }
-        QCOMPARE(control->font().pointSizeF(), points);
-        QCOMPARE(control->font().bold(), bold);
-        QCOMPARE(control->font().underline(), underline);
-        if (text.isValid()) {
-            QCOMPARE(control->palette().color(QPalette::WindowText), text);
-        }
-        QCOMPARE(control->cursor().shape() == Qt::PointingHandCursor, hand);
+        checkControlLooks(&about, name, {twips, points, bold, underline, text, hand});
     }
 
     void blackWithItsSeparatorLine() {

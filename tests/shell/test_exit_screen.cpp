@@ -1,5 +1,5 @@
 #include "app/app_identity.h"
-#include "app/twips.h"
+#include "layout_table.h"
 #include "modal_answerer.h"
 #include "shell/close_application.h"
 #include "shell/exit_messages.h"
@@ -96,22 +96,10 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(QColor, text);
         QFETCH(bool, hand);
-        auto* control = m_screen->findChild<QWidget*>(name);
-        QVERIFY(control != nullptr);
-        const QList<int> actual{control->x(), control->y(), control->width(), control->height()};
-        for (int i = 0; i < 4; ++i) {
-            if (twips.at(i) >= 0) {
-                QCOMPARE(actual.at(i), kelvra::twipsToPixels(twips.at(i)));
-            }
-        }
-        if (points > 0) {
-            QCOMPARE(control->font().pointSizeF(), points);
-        }
-        QCOMPARE(control->font().bold(), bold);
-        if (text.isValid()) {
-            QCOMPARE(control->palette().color(QPalette::WindowText), text);
-        }
-        QCOMPARE(control->cursor().shape() == Qt::PointingHandCursor, hand);
+        const std::optional<double> statedPoints =
+            points > 0 ? std::optional(points) : std::nullopt;
+        checkControlLooks(m_screen.get(), name,
+                          {twips, statedPoints, bold, std::nullopt, text, hand});
     }
 
     void framesAreNavyOnAWhiteWindow() {

@@ -2,6 +2,7 @@
 #include "app/clickable_label.h"
 #include "app/twips.h"
 #include "fake_program_window.h"
+#include "layout_table.h"
 #include "modal_answerer.h"
 #include "shell/close_application.h"
 #include "shell/exit_screen.h"
@@ -104,20 +105,13 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(bool, underline);
         QFETCH(bool, hand);
-        auto* control = m_window->findChild<QWidget*>(name);
-        QVERIFY(control != nullptr);
-        const QList<int> actual{control->x(), control->y(), control->width(), control->height()};
-        for (int i = 0; i < 4; ++i) {
-            if (twips.at(i) >= 0) {
-                QCOMPARE(actual.at(i), kelvra::twipsToPixels(twips.at(i)));
-            }
-        }
+        ControlLooks looks{twips, std::nullopt, std::nullopt, std::nullopt, QColor(), hand};
         if (points > 0) {
-            QCOMPARE(control->font().pointSizeF(), points);
-            QCOMPARE(control->font().bold(), bold);
-            QCOMPARE(control->font().underline(), underline);
+            looks.points = points;
+            looks.bold = bold;
+            looks.underline = underline;
         }
-        QCOMPARE(control->cursor().shape() == Qt::PointingHandCursor, hand);
+        checkControlLooks(m_window.get(), name, looks);
     }
 
     void stripsAreDockedWithTheirHeightsAndColours_data() {

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <optional>
+
 // Rows of a window's layout table, checked against the controls a window really holds.
 
 // Columns: the control's objectName, its place in twips (a width or height of 0 is left
@@ -88,4 +90,41 @@ inline QStringList menuOutline(const QMenuBar* bar) {
         }
     }
     return lines;
+}
+
+// What a row of a table with places as {left, top, width, height} in twips states about one
+// control. A negative place, an empty optional and an invalid colour are left unchecked.
+struct ControlLooks {
+    QList<double> twips;
+    std::optional<double> points;
+    std::optional<bool> bold;
+    std::optional<bool> underline;
+    QColor textColor;
+    bool handCursor = false;
+};
+
+// Checks the window's control of that name against the row.
+inline void checkControlLooks(const QWidget* window, const QString& name,
+                              const ControlLooks& looks) {
+    const auto* control = window->findChild<QWidget*>(name);
+    QVERIFY2(control != nullptr, qPrintable(name));
+    const QList<int> actual{control->x(), control->y(), control->width(), control->height()};
+    for (int i = 0; i < 4; ++i) {
+        if (looks.twips.at(i) >= 0) {
+            QCOMPARE(actual.at(i), kelvra::twipsToPixels(looks.twips.at(i)));
+        }
+    }
+    if (looks.points) {
+        QCOMPARE(control->font().pointSizeF(), *looks.points);
+    }
+    if (looks.bold) {
+        QCOMPARE(control->font().bold(), *looks.bold);
+    }
+    if (looks.underline) {
+        QCOMPARE(control->font().underline(), *looks.underline);
+    }
+    if (looks.textColor.isValid()) {
+        QCOMPARE(control->palette().color(QPalette::WindowText), looks.textColor);
+    }
+    QCOMPARE(control->cursor().shape() == Qt::PointingHandCursor, looks.handCursor);
 }

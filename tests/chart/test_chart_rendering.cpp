@@ -8,6 +8,7 @@
 #include "app/date_conversion.h"
 #include "app/short_date.h"
 #include "app/twips.h"
+#include "chart_pixels.h"
 #include "engine/cycle.h"
 #include "test_main.h"
 
@@ -22,10 +23,6 @@ using namespace kelvra;
 
 namespace {
 constexpr int kInner = 427; // inner pixels of the chart window's surface
-
-QRgb rgbOf(ColorValue color) {
-    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
 
 QRgb cycleColor(std::size_t index) {
     return rgbOf(kCycles[index].singleChartColor);
@@ -85,17 +82,6 @@ double meanColumn(const QImage& image, int row, QRgb color, int from = 0, int to
         }
     }
     return count == 0 ? -1 : sum / count;
-}
-
-// Rows of this colour in one column.
-std::vector<int> rowsIn(const QImage& image, int x, QRgb color) {
-    std::vector<int> rows;
-    for (int y = 0; y < image.height(); ++y) {
-        if (image.pixel(x, y) == color) {
-            rows.push_back(y);
-        }
-    }
-    return rows;
 }
 
 // The retained drawing of one cycle alone, as an opaque image.
@@ -200,13 +186,13 @@ private slots:
             const QRgb color = cycleColor(index);
             QCOMPARE(image.pixel(middle, middle), color);
             // Rising: below the midline just before the report day, above it just after.
-            for (const int row : rowsIn(image, middle - 3, color)) {
+            for (const int row : rowsInColumn(image, middle - 3, color)) {
                 QVERIFY2(row > middle, kCycles[index].name.data());
             }
-            for (const int row : rowsIn(image, middle + 3, color)) {
+            for (const int row : rowsInColumn(image, middle + 3, color)) {
                 QVERIFY2(row < middle, kCycles[index].name.data());
             }
-            QVERIFY(!rowsIn(image, middle - 3, color).empty());
+            QVERIFY(!rowsInColumn(image, middle - 3, color).empty());
         }
         const QImage chart = drawChart(QDate(1980, 1, 4), QDate(1980, 1, 4));
         QCOMPARE(chart.pixel(middle, middle), cycleColor(2));
@@ -315,7 +301,7 @@ private slots:
             // A whole curve crosses every column at least once.
             int columns = 0;
             for (int x = 0; x < kInner; ++x) {
-                columns += rowsIn(chart, x, cycleColor(index)).empty() ? 0 : 1;
+                columns += rowsInColumn(chart, x, cycleColor(index)).empty() ? 0 : 1;
             }
             QVERIFY2(columns > kInner * 0.8, kCycles[index].name.data());
         }

@@ -3,6 +3,7 @@
 #include "chart/surface_line.h"
 
 #include "app/twips.h"
+#include "chart_pixels.h"
 #include "test_main.h"
 
 #include <QImage>
@@ -18,20 +19,6 @@ constexpr ColorValue kRed = rgbColor(255, 0, 0);
 constexpr ColorValue kBlue = rgbColor(0, 0, 255);
 constexpr ColorValue kWhite = rgbColor(255, 255, 255);
 
-QRgb rgbOf(ColorValue color) {
-    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-// Counts the pixels of the image that have exactly this colour.
-int countPixels(const QImage& image, QRgb color) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            count += image.pixel(x, y) == color ? 1 : 0;
-        }
-    }
-    return count;
-}
 } // namespace
 
 class ChartSurfaceTest : public QObject {

@@ -1,3 +1,4 @@
+#include "chart_pixels.h"
 #include "test_main.h"
 
 #include "app/color_conversion.h"
@@ -24,10 +25,6 @@ namespace {
 constexpr ColorValue kFirstColor = rgbColor(0, 0, 255);
 constexpr ColorValue kSecondColor = rgbColor(0, 160, 0);
 constexpr QRgb kWhitePixel = 0xFFFFFFFF;
-
-QRgb pixelOf(ColorValue color) {
-    return toQColor(color).rgb();
-}
 
 } // namespace
 
@@ -67,13 +64,7 @@ public:
     // Rows of the drawing in the column of window position x that carry the colour.
     QList<int> rowsOf(const QImage& image, double x, ColorValue color) {
         const int column = static_cast<int>(std::floor(m_surface.pixelsFromX(x)));
-        QList<int> rows;
-        for (int row = 0; row < image.height(); ++row) {
-            if (image.pixel(column, row) == pixelOf(color)) {
-                rows << row;
-            }
-        }
-        return rows;
+        return rowsInColumn(image, column, rgbOf(color));
     }
 
     // The pixel row where a cycle with this day count stands at window position x.
@@ -258,16 +249,8 @@ void CompatibilityChartTest::equalPeopleShowOnlyTheSecondColour() {
     for (std::size_t cycle = 0; cycle < 3; ++cycle) {
         chart.m_chart->DrawCycle(roster, cycle);
         const QImage image = chart.picture();
-        int first = 0;
-        int second = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                first += image.pixel(x, y) == pixelOf(kFirstColor);
-                second += image.pixel(x, y) == pixelOf(kSecondColor);
-            }
-        }
-        QCOMPARE(first, 0);
-        QVERIFY(second > image.width());
+        QCOMPARE(countPixels(image, rgbOf(kFirstColor)), 0);
+        QVERIFY(countPixels(image, rgbOf(kSecondColor)) > image.width());
     }
 }
 

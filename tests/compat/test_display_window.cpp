@@ -1,3 +1,4 @@
+#include "chart_pixels.h"
 #include "fake_program_host.h"
 #include "layout_table.h"
 #include "modal_answerer.h"
@@ -125,15 +126,8 @@ void DisplayWindowTest::startShowsThePhysicalView() {
 
     // Both curves are on the chart.
     const QImage image = drawing();
-    bool first = false;
-    bool second = false;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            first = first || image.pixel(x, y) == toQColor(kFirstColor).rgb();
-            second = second || image.pixel(x, y) == toQColor(kSecondColor).rgb();
-        }
-    }
-    QVERIFY(first && second);
+    QVERIFY(countPixels(image, rgbOf(kFirstColor)) > 0 &&
+            countPixels(image, rgbOf(kSecondColor)) > 0);
 }
 
 void DisplayWindowTest::dayLivedLabelsStandInTheDetailsPanel() {

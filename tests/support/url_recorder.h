@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QUrl>
 
 #include <vector>
@@ -13,6 +14,8 @@ public:
     ~UrlRecorder() override;
 
     const std::vector<QUrl>& urls() const { return m_urls; }
+    // The "page" query value of every caught address, in the order opened.
+    QStringList pageKeys() const;
     void clear() { m_urls.clear(); }
 
 public slots:

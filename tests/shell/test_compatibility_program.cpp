@@ -57,6 +57,8 @@ private:
             Qt::LeftButton);
     }
     void enterCouple();
+    // Enters a couple and saves it; the display window that opened, or null.
+    frmBiorhythmCompatibilityDisplay* saveCouple();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QSettings> m_settings;
@@ -112,17 +114,22 @@ void CompatibilityProgramTest::enterCouple() {
     QCOMPARE(m_roster->intPersonsRemaining, 0);
 }
 
+frmBiorhythmCompatibilityDisplay* CompatibilityProgramTest::saveCouple() {
+    enterCouple();
+    auto* entry = openWindow<frmBiorhythmCompatibilityMain>();
+    if (entry == nullptr) {
+        return nullptr;
+    }
+    QTest::mouseClick(entry->findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    return openWindow<frmBiorhythmCompatibilityDisplay>();
+}
+
 void CompatibilityProgramTest::aCoupleIsEnteredViewedNavigatedAndLeft() {
     chooseProgram(1);
     QVERIFY(!chooser()->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(),
                  openWindow<frmBiorhythmCompatibilityMain>()->findChild<QWidget*>("cmdSubmit"));
-    enterCouple();
-    QTest::mouseClick(
-        openWindow<frmBiorhythmCompatibilityMain>()->findChild<QPushButton*>("cmdSave"),
-        Qt::LeftButton);
-
-    auto* display = openWindow<frmBiorhythmCompatibilityDisplay>();
+    auto* display = saveCouple();
     QVERIFY(display);
     QVERIFY(!openWindow<frmBiorhythmCompatibilityMain>());
     QVERIFY(!chooser()->isVisible());
@@ -145,11 +152,7 @@ void CompatibilityProgramTest::aCoupleIsEnteredViewedNavigatedAndLeft() {
 
 void CompatibilityProgramTest::backFromTheDisplayLeadsToAnEmptyEntry() {
     chooseProgram(1);
-    enterCouple();
-    QTest::mouseClick(
-        openWindow<frmBiorhythmCompatibilityMain>()->findChild<QPushButton*>("cmdSave"),
-        Qt::LeftButton);
-    auto* display = openWindow<frmBiorhythmCompatibilityDisplay>();
+    auto* display = saveCouple();
     QVERIFY(display);
     QTest::mouseClick(display->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
 
@@ -166,11 +169,7 @@ void CompatibilityProgramTest::backFromTheDisplayLeadsToAnEmptyEntry() {
 
 void CompatibilityProgramTest::choosingAProgramClosesBothCompatibilityWindows() {
     chooseProgram(1);
-    enterCouple();
-    QTest::mouseClick(
-        openWindow<frmBiorhythmCompatibilityMain>()->findChild<QPushButton*>("cmdSave"),
-        Qt::LeftButton);
-    QVERIFY(openWindow<frmBiorhythmCompatibilityDisplay>());
+    QVERIFY(saveCouple());
 
     chooseProgram(0);
     QVERIFY(!openWindow<frmBiorhythmCompatibilityDisplay>());
@@ -221,9 +220,7 @@ void CompatibilityProgramTest::accessKeysOpenTheCompatibilityWindowsOwnMenus() {
     opensOwnMenu(entry, "mnuHelp", Qt::Key_H);
     QVERIFY(!QTest::currentTestFailed());
 
-    enterCouple();
-    QTest::mouseClick(entry->findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
-    auto* display = openWindow<frmBiorhythmCompatibilityDisplay>();
+    auto* display = saveCouple();
     QVERIFY(display);
     // The colour dialog took the activation, and the offscreen platform does not give it back.
     m_window->activateWindow();

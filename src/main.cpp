@@ -1,6 +1,7 @@
 #include "app/app_icons.h"
 #include "app/app_identity.h"
 #include "compat/person_roster.h"
+#include "shell/close_application.h"
 #include "shell/display_check.h"
 #include "shell/main_window.h"
 #include "shell/program_windows.h"
@@ -30,6 +31,11 @@ int main(int argc, char* argv[]) {
                        kelvra::kApplicationName);
     kelvra::SingleInstanceGuard guard(
         kelvra::SingleInstanceGuard::defaultLockPath(kelvra::kApplicationName));
+    // The process ends without destructors, so the lock is given up on the way out.
+    kelvra::setProcessEnder([&guard, endProcess = kelvra::setProcessEnder({})] {
+        guard.release();
+        endProcess();
+    });
     // The couple entered in the compatibility program, kept for the whole run.
     kelvra::modBiorhythmCompatibility roster;
     const std::unique_ptr<kelvra::frmMDI> mainWindow =

@@ -23,6 +23,8 @@
 #include <QRandomGenerator>
 #include <QScreen>
 
+#include <limits>
+
 namespace kelvra {
 
 namespace {
@@ -126,6 +128,8 @@ QLineEdit* frmNagScreen2::addTextBox(QGroupBox* frame, const char* name, const Q
     box->setObjectName(QLatin1String(name));
     box->setFont(uiFont(8.25));
     box->setGeometry(QRect(topLeft, twipsSize(3375, 285)));
+    // What the user types or pastes is sent whole, not cut at the box's usual limit.
+    box->setMaxLength(std::numeric_limits<int>::max());
     new TextBoxPlaceholder(
         box, placeholder, [box] { return box->text(); },
         [box](const QString& text) { box->setText(text); });

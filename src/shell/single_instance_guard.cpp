@@ -29,4 +29,8 @@ bool SingleInstanceGuard::tryAcquire() {
     return m_lock->isLocked() || m_lock->tryLock(0);
 }
 
+void SingleInstanceGuard::release() {
+    m_lock->unlock();
+}
+
 } // namespace kelvra

@@ -25,6 +25,9 @@ public:
     // another living copy holds it.
     bool tryAcquire();
 
+    // Gives the lock up now, for a process that ends without running destructors.
+    void release();
+
 private:
     std::unique_ptr<QLockFile> m_lock;
 };

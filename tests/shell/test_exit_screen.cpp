@@ -268,6 +268,19 @@ private slots:
         QCOMPARE(box("txtName")->text(), QStringLiteral("  Ann Lee  "));
     }
 
+    void aPastedNameLongerThanTheUsualLimitIsSentWhole() {
+        const QString longName(40000, QLatin1Char('n'));
+        fill("txtName", longName);
+        fill("txtEmail", QStringLiteral("ann@x.org"));
+        fill("txtFriendName", QStringLiteral("Bob"));
+        fill("txtFriendEmail", QStringLiteral("bob@x.org"));
+        UrlRecorder recorder;
+        QTest::mouseClick(button("cmdSubmit"), Qt::LeftButton);
+        QCOMPARE(recorder.urls().size(), size_t(1));
+        QVERIFY(QString::fromLatin1(recorder.urls().front().toEncoded())
+                    .contains(QStringLiteral("&taf1=") + longName + QStringLiteral("&taf2=")));
+    }
+
     void typedMessageLinesTravelAsCarriageReturnAndLineFeed() {
         fill("txtName", QStringLiteral("Ann"));
         fill("txtEmail", QStringLiteral("ann@x.org"));

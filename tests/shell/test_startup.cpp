@@ -121,6 +121,19 @@ private slots:
         QCOMPARE(m_settings->value(kDuration).toString(), QStringLiteral("2026-05-20"));
     }
 
+    void releasingTheLockLetsTheNextCopyStartAtOnce() {
+        const QString lockPath = m_dir->filePath(QStringLiteral("app.lock"));
+        kelvra::SingleInstanceGuard first(lockPath);
+        QVERIFY(first.tryAcquire());
+        kelvra::SingleInstanceGuard second(lockPath);
+        QVERIFY(!second.tryAcquire());
+
+        first.release();
+
+        QVERIFY(!QFile::exists(lockPath));
+        QVERIFY(second.tryAcquire());
+    }
+
     void secondProcessIsRefusedAndAKilledCopyDoesNotBlock() {
         const QProcessEnvironment environment = isolatedEnvironment(*m_dir);
         QProcess first;

@@ -10,7 +10,6 @@
 #include "compat/entry_window.h"
 #include "compat/person_roster.h"
 
-#include <QColorDialog>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,12 +112,7 @@ frmBiorhythmCompatibilityMain* EntryWindowTest::openEntryWindow() {
 }
 
 void EntryWindowTest::chooseColor(ColorValue color) {
-    m_answerer->handleOtherDialogsWith([color](QWidget* modal) {
-        if (auto* dialog = qobject_cast<QColorDialog*>(modal)) {
-            dialog->setCurrentColor(toQColor(color));
-            dialog->accept();
-        }
-    });
+    m_answerer->answerColorDialogsWith(toQColor(color));
     QTest::mouseClick(find<QLabel>("Picture1"), Qt::LeftButton);
     QCOMPARE(m_window->swatchColor(), color);
 }
@@ -396,33 +390,19 @@ void EntryWindowTest::exitMenuAndCloseBoxShowTheChooser() {
 
 void EntryWindowTest::cancelledColourDialogKeepsTheSwatch() {
     chooseColor(kBlue);
-    QColor offered;
-    m_answerer->handleOtherDialogsWith([&offered](QWidget* modal) {
-        if (auto* dialog = qobject_cast<QColorDialog*>(modal)) {
-            offered = dialog->currentColor();
-            dialog->setCurrentColor(Qt::black);
-            dialog->reject();
-        }
-    });
+    m_answerer->answerColorDialogsWith(Qt::black, false);
     QTest::mouseClick(find<QLabel>("Picture1"), Qt::LeftButton);
 
-    QCOMPARE(toColorValue(offered), kBlue);
+    QCOMPARE(toColorValue(m_answerer->lastOfferedColor()), kBlue);
     QCOMPARE(m_window->swatchColor(), kBlue);
     QCOMPARE(find<QLabel>("Picture1")->palette().color(QPalette::Window), toQColor(kBlue));
 }
 
 void EntryWindowTest::confirmedColourDialogSetsTheSwatch() {
-    QColor offered;
-    m_answerer->handleOtherDialogsWith([&offered](QWidget* modal) {
-        if (auto* dialog = qobject_cast<QColorDialog*>(modal)) {
-            offered = dialog->currentColor();
-            dialog->setCurrentColor(QColor(10, 20, 30));
-            dialog->accept();
-        }
-    });
+    m_answerer->answerColorDialogsWith(QColor(10, 20, 30));
     QTest::mouseClick(find<QLabel>("Picture1"), Qt::LeftButton);
 
-    QCOMPARE(toColorValue(offered), kStartingColor);
+    QCOMPARE(toColorValue(m_answerer->lastOfferedColor()), kStartingColor);
     QCOMPARE(m_window->swatchColor(), rgbColor(10, 20, 30));
     QCOMPARE(find<QLabel>("Picture1")->palette().color(QPalette::Window), QColor(10, 20, 30));
 }

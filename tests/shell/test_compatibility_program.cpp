@@ -12,7 +12,6 @@
 #include "shell/program_windows.h"
 
 #include <QAction>
-#include <QColorDialog>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,12 +101,7 @@ void CompatibilityProgramTest::enterCouple() {
 
     entry->findChild<QDateEdit*>("dtpDob")->setDate(QDate(1980, 1, 5));
     QTest::keyClicks(name, "Bob");
-    m_answerer->handleOtherDialogsWith([](QWidget* modal) {
-        if (auto* dialog = qobject_cast<QColorDialog*>(modal)) {
-            dialog->setCurrentColor(QColor(0, 0, 200));
-            dialog->accept();
-        }
-    });
+    m_answerer->answerColorDialogsWith(QColor(0, 0, 200));
     QTest::mouseClick(entry->findChild<QLabel*>("Picture1"), Qt::LeftButton);
     QTest::mouseClick(next, Qt::LeftButton);
     QVERIFY(m_answerer->seen().empty());

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 
 ModalAnswerer::ModalAnswerer() {
     m_timer.setInterval(5);
@@ -15,6 +16,22 @@ void ModalAnswerer::answerWith(QMessageBox::StandardButton button) {
 
 void ModalAnswerer::handleOtherDialogsWith(std::function<void(QWidget*)> handler) {
     m_otherHandler = std::move(handler);
+}
+
+void ModalAnswerer::answerColorDialogsWith(const QColor& color, bool accept) {
+    handleOtherDialogsWith([this, color, accept](QWidget* modal) {
+        auto* dialog = qobject_cast<QColorDialog*>(modal);
+        if (dialog == nullptr) {
+            return;
+        }
+        m_lastOfferedColor = dialog->currentColor();
+        dialog->setCurrentColor(color);
+        if (accept) {
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
 }
 
 void ModalAnswerer::poll() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
@@ -29,6 +30,13 @@ public:
     // A modal widget that is no message box (a colour dialog) is handed to this function.
     void handleOtherDialogsWith(std::function<void(QWidget*)> handler);
 
+    // Every colour dialog from now on is set to this colour and accepted, or rejected when
+    // `accept` is false. Replaces the handler of other dialogs.
+    void answerColorDialogsWith(const QColor& color, bool accept = true);
+
+    // The colour the last answered colour dialog offered when it opened.
+    QColor lastOfferedColor() const { return m_lastOfferedColor; }
+
     const std::vector<SeenMessage>& seen() const { return m_seen; }
     void clear() { m_seen.clear(); }
 
@@ -38,5 +46,6 @@ private:
     QTimer m_timer;
     QMessageBox::StandardButton m_answer = QMessageBox::Ok;
     std::function<void(QWidget*)> m_otherHandler;
+    QColor m_lastOfferedColor;
     std::vector<SeenMessage> m_seen;
 };

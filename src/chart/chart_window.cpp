@@ -15,6 +15,7 @@
 #include "app/update_question.h"
 #include "engine/cycle.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -81,7 +82,8 @@ frmBiorhythmChart::frmBiorhythmChart(QSettings& settings, QWidget* parent)
 frmBiorhythmChart::~frmBiorhythmChart() = default;
 
 void frmBiorhythmChart::Form_Load(QSettings& settings) {
-    runUpdateReminder(settings, this);
+    // This window is not shown yet: the question stands over the window the user is looking at.
+    runUpdateReminder(settings, QApplication::activeWindow());
     // The main window places the window when it shows it: at the top of its client area,
     // centred on the screen's width.
     m_surface->setHorizontalExtent(kChartWindowDays);

@@ -12,6 +12,7 @@
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/help_menu.h"
+#include "app/promotion_texts.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
 #include "engine/cycle.h"
@@ -241,17 +242,11 @@ void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
     auto* frame = place<QGroupBox>(client, QStringLiteral("Frame1"),
                                    twipsRect(6570, 5550, 3825, 1695), QString());
     const QRect shared = twipsRect(120, 120, 3585, 1095);
-    ClickableLabel* fullBrand = placeLink(
-        *frame, QStringLiteral("lblFullBrand"), shared,
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                       "money online. Get this software fully branded for your website. Click "
-                       "here for more details."));
+    ClickableLabel* fullBrand =
+        placeLink(*frame, QStringLiteral("lblFullBrand"), shared, kFullBrandPromotion);
     // Both links share one rectangle; the co-brand link lies on top and hides the other.
-    ClickableLabel* coBrand = placeLink(
-        *frame, QStringLiteral("lblCobrand"), shared,
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                       "your site. Put your site's name &  link here. See \"Help\" for "
-                       "details.    Click Here for more info on co-branding."));
+    ClickableLabel* coBrand =
+        placeLink(*frame, QStringLiteral("lblCobrand"), shared, kCoBrandPromotion);
     for (ClickableLabel* link : {fullBrand, coBrand}) {
         link->setAlignment(Qt::AlignCenter);
         link->setWordWrap(true);

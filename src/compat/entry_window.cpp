@@ -6,6 +6,7 @@
 #include "app/help_menu.h"
 #include "app/message_box.h"
 #include "app/program_host.h"
+#include "app/promotion_texts.h"
 #include "app/short_date.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
@@ -208,18 +209,10 @@ void frmBiorhythmCompatibilityMain::buildPromotions() {
     frame->setObjectName(QStringLiteral("fraFullBrand"));
     frame->setGeometry(twipsRect(-45, 4560, 7185, 855));
 
-    auto* coBrand = placePromotion(
-        frame, QStringLiteral("lblCobrand"),
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                       "your site. Put your site's name &  link here. See \"Help\" for details.    "
-                       "Click Here for more info on co-branding."),
-        twipsRect(120, 160, 6945, 615));
-    auto* fullBrand = placePromotion(
-        frame, QStringLiteral("lblFullBrand"),
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website. Click here for "
-                       "more details."),
-        twipsRect(120, 165, 6945, 615));
+    auto* coBrand = placePromotion(frame, QStringLiteral("lblCobrand"), kCoBrandPromotion,
+                                   twipsRect(120, 160, 6945, 615));
+    auto* fullBrand = placePromotion(frame, QStringLiteral("lblFullBrand"), kFullBrandPromotion,
+                                     twipsRect(120, 165, 6945, 615));
     connect(coBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });
     connect(fullBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenFullyBrandedPage(); });
 }

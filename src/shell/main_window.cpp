@@ -4,6 +4,7 @@
 #include "app/app_identity.h"
 #include "app/clickable_label.h"
 #include "app/help_menu.h"
+#include "app/promotion_texts.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
 #include "close_application.h"
@@ -162,11 +163,7 @@ QPushButton* frmMDI::buildOptionButton(int index, double left) {
 
 QWidget* frmMDI::buildCoBrandStrip() {
     QWidget* strip = makeStrip("PicCoBrand", 735, kStripColour);
-    auto* offer = new ClickableLabel(
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website. Click here for "
-                       "more details."),
-        strip);
+    auto* offer = new ClickableLabel(kFullBrandPromotion, strip);
     offer->setObjectName(QStringLiteral("Label7"));
     offer->setFont(uiFont(8.25, true, true));
     offer->setWordWrap(true);

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian 12; does nothing when all is present.
+# Installs what building, testing, packaging and the screenshots need on Debian 12; does
+# nothing when all is present.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev fonts-dejavu-core
+    desktop-file-utils appstream       # the metadata checks of the test suite
+    dpkg-dev file                      # CPack's shlibdeps
+    xvfb xauth xdotool x11-utils       # starting the installed package, the screenshots
+    imagemagick)                       # checking the screenshots
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

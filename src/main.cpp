@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     // No display name: the platform would append it to every window caption.
     QApplication::setWindowIcon(kelvra::applicationIcon());
     // Lets the desktop match the windows to the installed launcher and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.kelvra.Biorhythms"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELVRA_APP_ID));
 
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kelvra::kApplicationName,
                        kelvra::kApplicationName);

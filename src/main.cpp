@@ -2,6 +2,7 @@
 #include "app/app_identity.h"
 #include "compat/person_roster.h"
 #include "shell/close_application.h"
+#include "shell/command_line.h"
 #include "shell/display_check.h"
 #include "shell/main_window.h"
 #include "shell/program_windows.h"
@@ -14,6 +15,12 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // Answered before anything else: no display, lock or settings are touched.
+    if (const auto request = kelvra::commandLineRequest(argc, argv);
+        request != kelvra::CommandLineRequest::Start) {
+        std::fputs(kelvra::commandLineAnswer(request).c_str(), stdout);
+        return 0;
+    }
     if (!kelvra::displayConfigured()) {
         std::fprintf(stderr, "%s\n", kelvra::noDisplayMessage());
         return 1;

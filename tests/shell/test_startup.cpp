@@ -8,6 +8,7 @@
 #include "shell/startup.h"
 #include "test_main.h"
 
+#include <QDir>
 #include <QLockFile>
 #include <QProcess>
 #include <QSettings>
@@ -182,6 +183,41 @@ private slots:
         QCOMPARE(application.exitCode(), 1);
         const QString errors = QString::fromLocal8Bit(application.readAllStandardError());
         QCOMPARE(errors, QString::fromLatin1(kelvra::noDisplayMessage()) + QLatin1Char('\n'));
+    }
+
+    void versionAndHelpAnswerWithoutStartingAnything_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("firstLine");
+        const QString version = QStringLiteral("Kelvra Biorhythms " KELVRA_VERSION);
+        const QString usage = QStringLiteral("Usage: kelvra-biorhythms [--help | --version]");
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << version;
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << usage;
+        QTest::newRow("after Qt's own option")
+            << QStringList{QStringLiteral("-style"), QStringLiteral("fusion"),
+                           QStringLiteral("--version")}
+            << version;
+    }
+
+    // Without a display, and leaving no lock and no settings in the user's folders.
+    void versionAndHelpAnswerWithoutStartingAnything() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, firstLine);
+        QTemporaryDir home;
+        QProcess application;
+        application.setProcessEnvironment(isolatedEnvironment(home));
+        application.start(QStringLiteral(KELVRA_EXECUTABLE), arguments);
+        QVERIFY(application.waitForFinished(60000));
+        QCOMPARE(application.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(application.exitCode(), 0);
+        const QStringList lines = QString::fromLocal8Bit(application.readAllStandardOutput())
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(!lines.isEmpty());
+        QCOMPARE(lines.front(), firstLine);
+        QVERIFY(lines.size() < 10);
+        QCOMPARE(application.readAllStandardError(), QByteArray());
+        QVERIFY(QDir(home.path()).isEmpty());
+        // The window caption states the same version as the package and --version.
+        QVERIFY(kelvra::kVersionCaption.endsWith(QStringLiteral(" v" KELVRA_VERSION)));
     }
 
 private:

@@ -4,7 +4,7 @@ set(CPACK_PACKAGE_NAME kelvra-biorhythms)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Kelvra")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Biorhythm chart and biorhythm compatibility of a couple")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Kelvra Biorhythms draws the physical, emotional and intellectual cycles of a\n"
     "person over the 28 days around a report day, and compares the cycles of two\n"
     "people with three compatibility values and a shared chart.")

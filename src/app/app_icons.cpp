@@ -1,5 +1,8 @@
 #include "app_icons.h"
 
+#include <QImageReader>
+#include <QPixmapCache>
+
 // The icons live in a static library, so their resource must be registered by hand.
 static void registerIconResource() {
     static const bool registered = [] {
@@ -12,19 +15,26 @@ static void registerIconResource() {
 namespace kelvra {
 
 namespace {
+// Our icons are PNG files: read as such, without asking the image plugins to look first,
+// and decoded once however many windows show them.
 QPixmap iconPixmap(const QString& name) {
     registerIconResource();
-    return QPixmap(QStringLiteral(":/icons/") + name);
+    const QString path = QStringLiteral(":/icons/") + name;
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        QImageReader reader(path, "png");
+        reader.setAutoDetectImageFormat(false);
+        pixmap = QPixmap::fromImage(reader.read());
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
 }
 } // namespace
 
 QIcon applicationIcon() {
-    registerIconResource();
-    QIcon icon;
-    for (const char* name : {"app-32.png", "app-64.png", "app-128.png"}) {
-        icon.addFile(QStringLiteral(":/icons/") + QLatin1String(name));
-    }
-    return icon;
+    // One size, the one the picture boxes show: the window system is handed every size an
+    // icon holds, on every start, and launchers and docks take the installed theme icons.
+    return QIcon(applicationPixmap());
 }
 
 QPixmap applicationPixmap() {

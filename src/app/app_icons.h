@@ -5,7 +5,7 @@
 
 namespace kelvra {
 
-// The application's icon in every size it ships, for window icons.
+// The application's icon for window icons, in one size (32 x 32 pixels).
 QIcon applicationIcon();
 
 // The application's icon at 32 x 32 pixels, for the picture boxes that show it.

@@ -1,26 +1,16 @@
 #include "ui_font.h"
 
-#include <QFontDatabase>
-#include <QStringList>
-
 namespace kelvra {
 
-QString uiFontFamily() {
-    static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
-        for (const QString& candidate :
-             {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
-            if (installed.contains(candidate, Qt::CaseInsensitive)) {
-                return candidate;
-            }
-        }
-        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    }();
-    return family;
+QStringList uiFontFamilies() {
+    return {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
 }
 
 QFont uiFont(double pointSize, bool bold, bool underline) {
-    QFont font(uiFontFamily());
+    // The list is resolved when text is first laid out, so building a window asks the
+    // font database nothing.
+    QFont font;
+    font.setFamilies(uiFontFamilies());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -86,6 +86,9 @@ frmMDI::frmMDI(ProgramWindowFactory programs, QWidget* parent)
     m_mdiArea = new QMdiArea;
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     m_mdiArea->setBackground(Qt::black);
+    // The area paints its black over every pixel of its viewport: no fill beneath it first.
+    m_mdiArea->viewport()->setAutoFillBackground(false);
+    m_mdiArea->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     layout->addWidget(m_mdiArea, 1);
     layout->addWidget(buildCoBrandStrip());
     setCentralWidget(central);

@@ -11,9 +11,10 @@ namespace kelvra {
 class SingleInstanceGuard;
 class frmMDI;
 
-// The application's entry sequence: the single-instance guard, then the update reminder,
-// then the main window, shown maximized. When another copy runs it says so, calls
-// CloseApplication and returns no window, and nothing else happens.
+// The application's entry sequence: the single-instance guard, then the update reminder's
+// question if it has one, then the main window, shown maximized; a reminder that asks
+// nothing runs once the window has painted its first frame. When another copy runs it says so,
+// calls CloseApplication and returns no window, and nothing else happens.
 std::unique_ptr<frmMDI> RunStartup(SingleInstanceGuard& guard, QSettings& settings,
                                    ProgramWindowFactory programs);
 

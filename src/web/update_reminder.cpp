@@ -26,8 +26,12 @@ ReminderStep reminderStep(const QString& storedText, QDate today) {
     return days < -kQuietDays || days > kQuietDays ? ReminderStep::Ask : ReminderStep::Nothing;
 }
 
+ReminderStep reminderStep(const QSettings& settings, QDate today) {
+    return reminderStep(settings.value(kDurationKey).toString(), today);
+}
+
 void RunUpdateReminder(QSettings& settings, QDate today, const std::function<bool()>& ask) {
-    switch (reminderStep(settings.value(kDurationKey).toString(), today)) {
+    switch (reminderStep(settings, today)) {
     case ReminderStep::StoreToday:
         storeToday(settings, today);
         return;

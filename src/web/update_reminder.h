@@ -19,6 +19,9 @@ enum class ReminderStep {
 // The reminder's decision, without any store or question.
 ReminderStep reminderStep(const QString& storedText, QDate today);
 
+// The reminder's decision for what the settings store holds now.
+ReminderStep reminderStep(const QSettings& settings, QDate today);
+
 // Runs the update reminder on the settings store (section "Settings", value "Duration",
 // an ISO date). `ask` puts the question to the user and returns true for Yes, which opens
 // the download page. Whatever is written is flushed at once, so it survives a quick exit.

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QFont>
-#include <QStringList>
+#include <QString>
 
 namespace kelvra {
 
-// Verdana where installed, else DejaVu Sans (close to Verdana's metrics), else the system's
-// sans: the font matcher takes the first of these it finds.
-QStringList uiFontFamilies();
+// Verdana where installed, else DejaVu Sans (close to Verdana's metrics), else the system's sans.
+QString uiFontFamily();
 
 QFont uiFont(double pointSize, bool bold = false, bool underline = false);
 

@@ -96,7 +96,7 @@ void frmNagScreen2::buildHeader(int messageNumber) {
     auto* caption = new QLabel(kVersionCaption, this);
     caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
     QFont captionFont = uiFont(18);
-    captionFont.setFamilies(QStringList{QStringLiteral("MS Sans Serif")} + uiFontFamilies());
+    captionFont.setFamilies({QStringLiteral("MS Sans Serif"), uiFontFamily()});
     caption->setFont(captionFont);
     caption->move(twipsPoint(1080, 240));
     caption->adjustSize();

@@ -248,7 +248,7 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(bool, underlined);
         const QFont face = m_window->findChild<QWidget*>(name)->font();
-        QCOMPARE(face.families(), uiFontFamilies());
+        QCOMPARE(face.family(), uiFontFamily());
         QCOMPARE(face.pointSizeF(), points);
         QCOMPARE(face.bold(), bold);
         QCOMPARE(face.underline(), underlined);

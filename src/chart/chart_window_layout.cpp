@@ -1,14 +1,11 @@
 // The chart window's controls, menus and links, at their places in twips.
 #include "chart_window.h"
 
-#include "chart_date_corrections.h"
+#include "box_leave_watcher.h"
 #include "chart_date_lists.h"
-#include "chart_explanations.h"
 #include "chart_surface.h"
 #include "date_box.h"
-#include "leave_correction.h"
 
-#include "app/child_menu_access_keys.h"
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/help_menu.h"
@@ -16,7 +13,6 @@
 #include "app/twips.h"
 #include "app/ui_font.h"
 #include "engine/cycle.h"
-#include "web/page_openers.h"
 #include "web/site_address.h"
 
 #include <QComboBox>
@@ -90,29 +86,28 @@ void addSeparator(QMenu& menu, const QString& name) {
 }
 } // namespace
 
-QMenuBar* frmBiorhythmChart::buildMenuBar() {
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    // The menus belong to this window, never to a desktop's global menu bar.
-    bar->setNativeMenuBar(false);
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+void frmBiorhythmChart::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(addItem(*file, QStringLiteral("mnuRun"), QStringLiteral("&Create Biorythm Chart")),
             &QAction::triggered, this, &frmBiorhythmChart::mnuRun_Click);
     addSeparator(*file, QStringLiteral("mnuhg"));
     connect(addItem(*file, QStringLiteral("mnuE"), QStringLiteral("Exit")), &QAction::triggered,
-            this, &QWidget::close);
+            this, &ProgramWindow::closeWindow);
 
-    addHelpMenu(*bar, *this,
-                {{QStringLiteral("Help"), QStringLiteral("mnuHelp")},
-                 {QStringLiteral("Online &Help"), QStringLiteral("mnuOnline")},
-                 {QStringLiteral("Visit Us Online"), QStringLiteral("mnuV")},
-                 QStringLiteral("sep2"),
-                 {QStringLiteral("Check For Update"), QStringLiteral("mnuCheckUpdate")},
-                 QStringLiteral("sep1"),
-                 {QStringLiteral("About Us"), QStringLiteral("mnuS")}});
-    new ChildMenuAccessKeys(*this, *bar);
-    return bar;
+    const HelpMenuItems help = addHelpMenu(
+        *menuBar(), {{QStringLiteral("Help"), QStringLiteral("mnuHelp")},
+                     {QStringLiteral("Online &Help"), QStringLiteral("mnuOnline")},
+                     {QStringLiteral("Visit Us Online"), QStringLiteral("mnuV")},
+                     QStringLiteral("sep2"),
+                     {QStringLiteral("Check For Update"), QStringLiteral("mnuCheckUpdate")},
+                     QStringLiteral("sep1"),
+                     {QStringLiteral("About Us"), QStringLiteral("mnuS")}});
+    connect(help.onlineHelp, &QAction::triggered, this, &frmBiorhythmChart::mnuOnline_Click);
+    connect(help.visitUsOnline, &QAction::triggered, this, &frmBiorhythmChart::mnuV_Click);
+    connect(help.checkForUpdate, &QAction::triggered, this,
+            &frmBiorhythmChart::mnuCheckUpdate_Click);
+    connect(help.about, &QAction::triggered, this, &frmBiorhythmChart::mnuS_Click);
 }
 
 void frmBiorhythmChart::buildChartArea(QWidget& client) {
@@ -120,7 +115,7 @@ void frmBiorhythmChart::buildChartArea(QWidget& client) {
         placeLink(client, QStringLiteral("Label1"), twipsRect(450, 30, 9480, 195),
                   QStringLiteral("Share your biorhythm experiences in our online forum at %1")
                       .arg(modHelp::siteHost()));
-    connect(forum, &ClickableLabel::clicked, this, [] { modHelp::OpenSiteRoot(); });
+    connect(forum, &ClickableLabel::clicked, this, &frmBiorhythmChart::Label1_Click);
 
     const QFont scaleFont = uiFont(9.75, true);
     m_lblLeast = place<QLabel>(client, QStringLiteral("lblLeast"), twipsRect(60, 540, 1290, 240));
@@ -141,7 +136,6 @@ void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
         place<QGroupBox>(client, QStringLiteral("Frame2"), twipsRect(6570, 270, 3825, 1695),
                          QStringLiteral("Enter Your Details"));
     frame->setFont(uiFont(8.25, true));
-    const QFont boxFont = uiFont(8.25);
     const QFont captionFont = uiFont(9.75);
     auto* birthday = place<QLabel>(*frame, QStringLiteral("lblBirthday"),
                                    twipsRect(360, 255, 825, 240), QStringLiteral("Birthday: "));
@@ -152,21 +146,31 @@ void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
         growToTheLeft(*label);
     }
 
-    m_cboBirthMonth = placeDateBox(*frame, QStringLiteral("cboBirthMonth"),
-                                   twipsRect(1230, 210, 735, 315), false);
+    buildDateBoxes(*frame);
+
+    m_cmdBiorythm =
+        place<QPushButton>(*frame, QStringLiteral("cmdBiorythm"), twipsRect(690, 1230, 2445, 345),
+                           QStringLiteral("Create Biorhythm Chart"));
+    m_cmdBiorythm->setFont(uiFont(8.25, true));
+    connect(m_cmdBiorythm, &QPushButton::clicked, this, &frmBiorhythmChart::cmdBiorythm_Click);
+}
+
+void frmBiorhythmChart::buildDateBoxes(QWidget& frame) {
+    m_cboBirthMonth =
+        placeDateBox(frame, QStringLiteral("cboBirthMonth"), twipsRect(1230, 210, 735, 315), false);
     m_cboBirthDay =
-        placeDateBox(*frame, QStringLiteral("cboBirthDay"), twipsRect(2070, 210, 615, 315), true);
+        placeDateBox(frame, QStringLiteral("cboBirthDay"), twipsRect(2070, 210, 615, 315), true);
     m_cboBirthYear =
-        placeDateBox(*frame, QStringLiteral("cboBirthYear"), twipsRect(2760, 210, 975, 315), false);
-    m_cboReportMonth = placeDateBox(*frame, QStringLiteral("cboReportMonth"),
+        placeDateBox(frame, QStringLiteral("cboBirthYear"), twipsRect(2760, 210, 975, 315), false);
+    m_cboReportMonth = placeDateBox(frame, QStringLiteral("cboReportMonth"),
                                     twipsRect(1230, 780, 735, 315), false);
     m_cboReportDay =
-        placeDateBox(*frame, QStringLiteral("cboReportDay"), twipsRect(2070, 780, 615, 315), true);
+        placeDateBox(frame, QStringLiteral("cboReportDay"), twipsRect(2070, 780, 615, 315), true);
     m_cboReportYear =
-        placeDateBox(*frame, QStringLiteral("cboReportYear"), twipsRect(2760, 780, 975, 315), true);
+        placeDateBox(frame, QStringLiteral("cboReportYear"), twipsRect(2760, 780, 975, 315), true);
     for (QComboBox* box : {m_cboBirthMonth, m_cboBirthDay, m_cboBirthYear, m_cboReportMonth,
                            m_cboReportDay, m_cboReportYear}) {
-        box->setFont(boxFont);
+        box->setFont(uiFont(8.25));
     }
     for (QComboBox* box : {m_cboBirthMonth, m_cboReportMonth}) {
         box->addItems(chartMonthNames());
@@ -176,16 +180,14 @@ void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
     }
     m_cboBirthDay->setEditText(birthStartValues().dayText);
 
-    new LeaveCorrection(*m_cboBirthDay, correctedBirthDayText);
-    new LeaveCorrection(*m_cboReportDay, correctedReportDayText);
-    new LeaveCorrection(*m_cboBirthYear, correctedYearText);
-    new LeaveCorrection(*m_cboReportYear, correctedYearText);
-
-    m_cmdBiorythm =
-        place<QPushButton>(*frame, QStringLiteral("cmdBiorythm"), twipsRect(690, 1230, 2445, 345),
-                           QStringLiteral("Create Biorhythm Chart"));
-    m_cmdBiorythm->setFont(uiFont(8.25, true));
-    connect(m_cmdBiorythm, &QPushButton::clicked, this, &frmBiorhythmChart::cmdBiorythm_Click);
+    connect(new BoxLeaveWatcher(*m_cboBirthDay), &BoxLeaveWatcher::left, this,
+            &frmBiorhythmChart::cboBirthDay_LostFocus);
+    connect(new BoxLeaveWatcher(*m_cboReportDay), &BoxLeaveWatcher::left, this,
+            &frmBiorhythmChart::cboReportDay_LostFocus);
+    connect(new BoxLeaveWatcher(*m_cboBirthYear), &BoxLeaveWatcher::left, this,
+            &frmBiorhythmChart::cboBirthYear_LostFocus);
+    connect(new BoxLeaveWatcher(*m_cboReportYear), &BoxLeaveWatcher::left, this,
+            &frmBiorhythmChart::cboReportYear_LostFocus);
 }
 
 void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
@@ -199,30 +201,8 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
     QPalette black = strip->palette();
     black.setColor(QPalette::Window, Qt::black);
     strip->setPalette(black);
-    connect(strip, &ClickableLabel::mouseMoved, this,
-            [this] { showExplanation(generalExplanation()); });
-
-    const std::array<std::pair<QString, QRect>, 3> legend{{
-        {QStringLiteral("lblRed"), twipsRect(120, 90, 585, 195)},
-        {QStringLiteral("lblGreen"), twipsRect(1410, 90, 690, 195)},
-        {QStringLiteral("lblViolet"), twipsRect(2790, 90, 765, 195)},
-    }};
-    const std::array<ChartExplanation (*)(), 3> explanations{
-        physicalExplanation, emotionalExplanation, intellectualExplanation};
-    for (std::size_t index = 0; index < legend.size(); ++index) {
-        const Cycle& cycle = kCycles[index];
-        auto* word = place<ClickableLabel>(*strip, legend[index].first, legend[index].second,
-                                           QString::fromLatin1(cycle.name));
-        word->setFont(uiFont(8.25));
-        setTextColor(*word, cycle.singleChartColor);
-        // Our face is wider than the one the strip was laid out for: widen the word to its
-        // text and keep it inside the strip.
-        const int width = std::max(word->width(), word->sizeHint().width());
-        word->setGeometry(std::min(word->x(), strip->width() - width - 2), word->y(), width,
-                          word->height());
-        connect(word, &ClickableLabel::mouseMoved, this,
-                [this, explain = explanations[index]] { showExplanation(explain()); });
-    }
+    connect(strip, &ClickableLabel::mouseMoved, this, &frmBiorhythmChart::picExplain_MouseMove);
+    buildLegend(*strip);
 
     m_lblInfoHeading =
         place<QLabel>(*frame, QStringLiteral("lblInfo_0"), twipsRect(90, 660, 3675, 195));
@@ -235,6 +215,30 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
     for (QLabel* label : {m_lblInfoHeading, m_lblInfoText}) {
         label->setTextFormat(Qt::PlainText);
         setTextColor(*label, rgbColor(0, 0, 0));
+    }
+}
+
+void frmBiorhythmChart::buildLegend(QWidget& strip) {
+    const std::array<std::pair<QString, QRect>, 3> legend{{
+        {QStringLiteral("lblRed"), twipsRect(120, 90, 585, 195)},
+        {QStringLiteral("lblGreen"), twipsRect(1410, 90, 690, 195)},
+        {QStringLiteral("lblViolet"), twipsRect(2790, 90, 765, 195)},
+    }};
+    const std::array<void (frmBiorhythmChart::*)(), 3> handlers{
+        &frmBiorhythmChart::lblRed_MouseMove, &frmBiorhythmChart::lblGreen_MouseMove,
+        &frmBiorhythmChart::lblViolet_MouseMove};
+    for (std::size_t index = 0; index < legend.size(); ++index) {
+        const Cycle& cycle = kCycles[index];
+        auto* word = place<ClickableLabel>(strip, legend[index].first, legend[index].second,
+                                           QString::fromLatin1(cycle.name));
+        word->setFont(uiFont(8.25));
+        setTextColor(*word, cycle.singleChartColor);
+        // Our face is wider than the one the strip was laid out for: widen the word to its
+        // text and keep it inside the strip.
+        const int width = std::max(word->width(), word->sizeHint().width());
+        word->setGeometry(std::min(word->x(), strip.width() - width - 2), word->y(), width,
+                          word->height());
+        connect(word, &ClickableLabel::mouseMoved, this, handlers[index]);
     }
 }
 
@@ -253,8 +257,8 @@ void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
         link->setAutoFillBackground(true);
     }
     coBrand->raise();
-    connect(fullBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenFullyBrandedPage(); });
-    connect(coBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });
+    connect(fullBrand, &ClickableLabel::clicked, this, &frmBiorhythmChart::lblFullBrand_Click);
+    connect(coBrand, &ClickableLabel::clicked, this, &frmBiorhythmChart::lblCobrand_Click);
 }
 
 void frmBiorhythmChart::arrangeTabOrder() {
@@ -264,8 +268,7 @@ void frmBiorhythmChart::arrangeTabOrder() {
     for (std::size_t index = 1; index < order.size(); ++index) {
         QWidget::setTabOrder(order[index - 1], order[index]);
     }
-    // Whoever focuses the window (the main window does on opening) focuses the first box.
-    setFocusProxy(order.front());
+    setFirstControl(order.front());
 }
 
 } // namespace kelvra

@@ -1,9 +1,28 @@
 #include "control_placement.h"
 
+#include "app/ui_font.h"
+#include "enter_presses_button.h"
+
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 
 namespace kelvra {
+
+QString compatibilityCaption() {
+    return QStringLiteral("Kelvra Biorhythm Compatibility");
+}
+
+QPushButton* placeButton(QWidget* parent, const QString& objectName, const QString& text,
+                         QRect geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    button->setFont(uiFont(8.25, true));
+    button->setAutoDefault(false);
+    pressOnEnter(button);
+    return button;
+}
 
 QLabel* placeLabel(QWidget* parent, const QString& objectName, const QString& text,
                    QRect geometry) {

@@ -1,5 +1,6 @@
 #include "display_window.h"
 
+#include "app/about_window.h"
 #include "app/busy_pointer.h"
 #include "app/clock.h"
 #include "app/color_conversion.h"
@@ -14,9 +15,8 @@
 #include "control_placement.h"
 #include "engine/cycle.h"
 #include "engine/date_range.h"
-#include "enter_presses_button.h"
-#include "entry_window.h"
 #include "person_roster.h"
+#include "web/page_openers.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -27,7 +27,6 @@ namespace kelvra {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Kelvra Biorhythm Compatibility");
 const QColor kDarkRed(64, 0, 0);
 const QColor kGold(255, 199, 6);
 const QColor kInterpretationBlue(108, 177, 253);
@@ -60,7 +59,7 @@ QLabel* placeColoredLabel(QWidget* parent, const QString& objectName, QRect geom
 
 frmBiorhythmCompatibilityDisplay::frmBiorhythmCompatibilityDisplay(
     modBiorhythmCompatibility& roster, ProgramHost& host, QWidget* parent)
-    : ProgramWindow(QStringLiteral("frmBiorhythmCompatibilityDisplay"), kCaption,
+    : ProgramWindow(QStringLiteral("frmBiorhythmCompatibilityDisplay"), compatibilityCaption(),
                     twipsSize(11715, 7065), parent)
     , m_roster(roster)
     , m_host(host) {
@@ -74,17 +73,6 @@ frmBiorhythmCompatibilityDisplay::frmBiorhythmCompatibilityDisplay(
 }
 
 frmBiorhythmCompatibilityDisplay::~frmBiorhythmCompatibilityDisplay() = default;
-
-QPushButton* frmBiorhythmCompatibilityDisplay::addButton(QWidget* parent, const QString& objectName,
-                                                         const QString& text, QRect geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setGeometry(geometry);
-    button->setFont(uiFont(8.25, true));
-    button->setAutoDefault(false);
-    pressOnEnter(button);
-    return button;
-}
 
 void frmBiorhythmCompatibilityDisplay::buildScale() {
     QWidget* client = clientArea();
@@ -101,14 +89,14 @@ void frmBiorhythmCompatibilityDisplay::buildScale() {
                                   scaleFont, kGold);
     m_lblDate->setAlignment(Qt::AlignCenter);
 
-    connect(addButton(client, QStringLiteral("cmdToday"), QStringLiteral("Today"),
-                      twipsRect(5467, 120, 855, 375)),
+    connect(placeButton(client, QStringLiteral("cmdToday"), QStringLiteral("Today"),
+                        twipsRect(5467, 120, 855, 375)),
             &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdToday_Click);
-    connect(addButton(client, QStringLiteral("cmdPrevDay"), QStringLiteral("<"),
-                      twipsRect(120, 300, 615, 375)),
+    connect(placeButton(client, QStringLiteral("cmdPrevDay"), QStringLiteral("<"),
+                        twipsRect(120, 300, 615, 375)),
             &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdPrevDay_Click);
-    connect(addButton(client, QStringLiteral("cmdNextDay"), QStringLiteral(">"),
-                      twipsRect(11010, 300, 615, 375)),
+    connect(placeButton(client, QStringLiteral("cmdNextDay"), QStringLiteral(">"),
+                        twipsRect(11010, 300, 615, 375)),
             &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdNextDay_Click);
 
     m_picBiorhythm = new ChartSurface(client);
@@ -122,17 +110,17 @@ void frmBiorhythmCompatibilityDisplay::buildDetailsPanel() {
     QGroupBox* panel = placePanel(clientArea(), QStringLiteral("Frame2"),
                                   QStringLiteral("Biorhythm Compatibility Details"),
                                   twipsRect(120, 4530, 5475, 2505));
-    connect(addButton(panel, QStringLiteral("cmdPhysical"), QStringLiteral("&Physical"),
-                      twipsRect(240, 300, 1215, 375)),
+    connect(placeButton(panel, QStringLiteral("cmdPhysical"), QStringLiteral("&Physical"),
+                        twipsRect(240, 300, 1215, 375)),
             &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdPhysical_Click);
-    connect(addButton(panel, QStringLiteral("cmdEmotional"), QStringLiteral("&Emotional"),
-                      twipsRect(1575, 300, 1215, 375)),
+    connect(placeButton(panel, QStringLiteral("cmdEmotional"), QStringLiteral("&Emotional"),
+                        twipsRect(1575, 300, 1215, 375)),
             &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdEmotional_Click);
-    connect(addButton(panel, QStringLiteral("cmdIntellectual"), QStringLiteral("&Intellectual"),
-                      twipsRect(2910, 300, 1215, 375)),
+    connect(placeButton(panel, QStringLiteral("cmdIntellectual"), QStringLiteral("&Intellectual"),
+                        twipsRect(2910, 300, 1215, 375)),
             &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdIntellectual_Click);
-    connect(addButton(panel, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
-                      twipsRect(4245, 300, 1000, 375)),
+    connect(placeButton(panel, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
+                        twipsRect(4245, 300, 1000, 375)),
             &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdBack_Click);
 
     for (std::size_t k = 0; k < m_lblName.size(); ++k) {
@@ -187,33 +175,36 @@ void frmBiorhythmCompatibilityDisplay::buildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     QMenu* create = file->addMenu(QStringLiteral("Create Biorythm Chart"));
     create->setObjectName(QStringLiteral("mnuCreateChart"));
-    create
-        ->addAction(QStringLiteral("Physical"), this,
-                    &frmBiorhythmCompatibilityDisplay::cmdPhysical_Click)
-        ->setObjectName(QStringLiteral("mnuPhysical"));
-    create
-        ->addAction(QStringLiteral("Emotional"), this,
-                    &frmBiorhythmCompatibilityDisplay::cmdEmotional_Click)
-        ->setObjectName(QStringLiteral("mnuEmotional"));
-    create
-        ->addAction(QStringLiteral("Intellectual"), this,
-                    &frmBiorhythmCompatibilityDisplay::cmdIntellectual_Click)
-        ->setObjectName(QStringLiteral("mnuIntellectual"));
+    using Display = frmBiorhythmCompatibilityDisplay;
+    const auto addItem = [this](QMenu* menu, const QString& caption, const QString& name,
+                                void (Display::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    addItem(create, QStringLiteral("Physical"), QStringLiteral("mnuPhysical"),
+            &Display::cmdPhysical_Click);
+    addItem(create, QStringLiteral("Emotional"), QStringLiteral("mnuEmotional"),
+            &Display::cmdEmotional_Click);
+    addItem(create, QStringLiteral("Intellectual"), QStringLiteral("mnuIntellectual"),
+            &Display::cmdIntellectual_Click);
     file->addSeparator();
-    file->addAction(QStringLiteral("Back"), this, &ProgramWindow::closeWindow)
-        ->setObjectName(QStringLiteral("mnuBack"));
+    addItem(file, QStringLiteral("Back"), QStringLiteral("mnuBack"), &Display::mnuBack_Click);
     file->addSeparator();
-    file->addAction(QStringLiteral("Exit"), this, &ProgramWindow::closeWindow)
-        ->setObjectName(QStringLiteral("mnuExit"));
+    addItem(file, QStringLiteral("Exit"), QStringLiteral("mnuExit"), &Display::mnuExit_Click);
 
-    addHelpMenu(*menuBar(), *this,
-                {{QStringLiteral("Help"), QStringLiteral("mnuHelp")},
-                 {QStringLiteral("Online Help"), QStringLiteral("mnuOnline")},
-                 {QStringLiteral("Visit Us Online"), QStringLiteral("mnuVisit")},
-                 {},
-                 {QStringLiteral("Check For Software Update"), QStringLiteral("mnuUpdate")},
-                 {},
-                 {QStringLiteral("&About Software"), QStringLiteral("mnuAbout")}});
+    const HelpMenuItems help = addHelpMenu(
+        *menuBar(), {{QStringLiteral("Help"), QStringLiteral("mnuHelp")},
+                     {QStringLiteral("Online Help"), QStringLiteral("mnuOnline")},
+                     {QStringLiteral("Visit Us Online"), QStringLiteral("mnuVisit")},
+                     {},
+                     {QStringLiteral("Check For Software Update"), QStringLiteral("mnuUpdate")},
+                     {},
+                     {QStringLiteral("&About Software"), QStringLiteral("mnuAbout")}});
+    connect(help.onlineHelp, &QAction::triggered, this, &Display::mnuOnlineHelp_Click);
+    connect(help.visitUsOnline, &QAction::triggered, this, &Display::mnuVisitUsOnline_Click);
+    connect(help.checkForUpdate, &QAction::triggered, this, &Display::mnuCheckForUpdate_Click);
+    connect(help.about, &QAction::triggered, this, &Display::mnuAbout_Click);
 }
 
 void frmBiorhythmCompatibilityDisplay::Form_Load() {
@@ -221,6 +212,9 @@ void frmBiorhythmCompatibilityDisplay::Form_Load() {
     m_picBiorhythm->setHorizontalExtent(kChartWindowDays);
     m_chart->LayoutCompatibilityGrid(m_roster.dtReportDate[0]);
     cmdPhysical_Click();
+    if (const auto captions = storedCompatibilityCaptions(m_roster)) {
+        setCompatibilityCaptions(*captions);
+    }
 }
 
 void frmBiorhythmCompatibilityDisplay::setCompatibilityCaptions(
@@ -308,8 +302,9 @@ void frmBiorhythmCompatibilityDisplay::redrawAfterNavigation() {
 void frmBiorhythmCompatibilityDisplay::cmdBack_Click() {
     m_roster.emptyPersons();
     m_chart->clear();
+    // The host outlives this window, which is gone once closed.
     ProgramHost& host = m_host;
-    host.showProgramWindow(new frmBiorhythmCompatibilityMain(m_roster, host));
+    host.openProgram(Program::CompatibilityEntry);
     closeWindow();
     host.hideExitScreen();
     host.setChooserVisible(false);
@@ -318,7 +313,30 @@ void frmBiorhythmCompatibilityDisplay::cmdBack_Click() {
 void frmBiorhythmCompatibilityDisplay::Form_Unload() {
     m_roster.emptyPersons();
     m_chart->clear();
-    m_host.setChooserVisible(true);
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuBack_Click() {
+    closeWindow();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuExit_Click() {
+    closeWindow();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuOnlineHelp_Click() {
+    modHelp::OpenHelpPage();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuVisitUsOnline_Click() {
+    modHelp::OpenHomePage();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuCheckForUpdate_Click() {
+    modHelp::OpenDownloadPage();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuAbout_Click() {
+    frmAbout::showModal(this);
 }
 
 } // namespace kelvra

@@ -1,5 +1,6 @@
 #include "entry_window.h"
 
+#include "app/about_window.h"
 #include "app/clickable_label.h"
 #include "app/clock.h"
 #include "app/color_conversion.h"
@@ -13,8 +14,6 @@
 #include "back_pictures.h"
 #include "compute_compatibility.h"
 #include "control_placement.h"
-#include "display_window.h"
-#include "enter_presses_button.h"
 #include "person_roster.h"
 #include "web/page_openers.h"
 
@@ -33,7 +32,6 @@ namespace kelvra {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Kelvra Biorhythm Compatibility");
 constexpr ColorValue kStartingSwatchColor = rgbColor(255, 199, 6);
 const QDate kFirstPickerDate(1601, 1, 1);
 const QDate kLastPickerDate(9999, 12, 31);
@@ -60,17 +58,6 @@ QDateEdit* placeDatePicker(QWidget* parent, const QString& objectName, QRect geo
     return picker;
 }
 
-QPushButton* placeButton(QWidget* parent, const QString& objectName, const QString& text,
-                         QRect geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setGeometry(geometry);
-    button->setFont(uiFont(8.25, true));
-    button->setAutoDefault(false);
-    pressOnEnter(button);
-    return button;
-}
-
 ClickableLabel* placePromotion(QWidget* frame, const QString& objectName, const QString& text,
                                QRect geometry) {
     auto* label = new ClickableLabel(text, frame);
@@ -89,7 +76,7 @@ ClickableLabel* placePromotion(QWidget* frame, const QString& objectName, const 
 
 frmBiorhythmCompatibilityMain::frmBiorhythmCompatibilityMain(modBiorhythmCompatibility& roster,
                                                              ProgramHost& host, QWidget* parent)
-    : ProgramWindow(QStringLiteral("frmBiorhythmCompatibilityMain"), kCaption,
+    : ProgramWindow(QStringLiteral("frmBiorhythmCompatibilityMain"), compatibilityCaption(),
                     twipsSize(7095, 5430), parent)
     , m_roster(roster)
     , m_host(host) {
@@ -190,8 +177,7 @@ void frmBiorhythmCompatibilityMain::buildButtons() {
     m_cmdSubmit =
         placeButton(clientArea(), QStringLiteral("cmdSubmit"), QStringLiteral("&Next"), place);
     m_cmdSubmit->raise();
-    // Whoever focuses the window (the main window does on opening) focuses "&Next".
-    setFocusProxy(m_cmdSubmit);
+    setFirstControl(m_cmdSubmit);
     connect(m_cmdSubmit, &QPushButton::clicked, this,
             &frmBiorhythmCompatibilityMain::cmdSubmit_Click);
     connect(m_cmdSave, &QPushButton::clicked, this, &frmBiorhythmCompatibilityMain::cmdSave_Click);
@@ -213,8 +199,10 @@ void frmBiorhythmCompatibilityMain::buildPromotions() {
                                    twipsRect(120, 160, 6945, 615));
     auto* fullBrand = placePromotion(frame, QStringLiteral("lblFullBrand"), kFullBrandPromotion,
                                      twipsRect(120, 165, 6945, 615));
-    connect(coBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });
-    connect(fullBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenFullyBrandedPage(); });
+    connect(coBrand, &ClickableLabel::clicked, this,
+            &frmBiorhythmCompatibilityMain::lblCobrand_Click);
+    connect(fullBrand, &ClickableLabel::clicked, this,
+            &frmBiorhythmCompatibilityMain::lblFullBrand_Click);
 }
 
 void frmBiorhythmCompatibilityMain::buildBackControls() {
@@ -222,13 +210,15 @@ void frmBiorhythmCompatibilityMain::buildBackControls() {
     auto* cmdBackToBio = placeButton(clientArea(), QStringLiteral("cmdBackToBio"),
                                      QStringLiteral("B&ack"), twipsRect(4440, 6360, 1935, 495));
     cmdBackToBio->setFocusPolicy(Qt::NoFocus);
-    connect(cmdBackToBio, &QPushButton::clicked, this, &ProgramWindow::closeWindow);
+    connect(cmdBackToBio, &QPushButton::clicked, this,
+            &frmBiorhythmCompatibilityMain::cmdBackToBio_Click);
 
     m_picBackToBio = new ClickableLabel({}, clientArea());
     m_picBackToBio->setObjectName(QStringLiteral("picBackToBio"));
     m_picBackToBio->setGeometry(twipsRect(7080, 6960, 1065, 525));
     m_picBackToBio->setPixmap(backPicture(m_picBackToBio->size(), false));
-    connect(m_picBackToBio, &ClickableLabel::clicked, this, &ProgramWindow::closeWindow);
+    connect(m_picBackToBio, &ClickableLabel::clicked, this,
+            &frmBiorhythmCompatibilityMain::picBackToBio_Click);
     connect(m_picBackToBio, &ClickableLabel::mouseMoved, this,
             &frmBiorhythmCompatibilityMain::picBackToBio_MouseMove);
 }
@@ -236,17 +226,25 @@ void frmBiorhythmCompatibilityMain::buildBackControls() {
 void frmBiorhythmCompatibilityMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &ProgramWindow::closeWindow);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &frmBiorhythmCompatibilityMain::mnuExit_Click);
 
-    addHelpMenu(*menuBar(), *this,
-                {{QStringLiteral("&Help"), QStringLiteral("mnuHelp")},
-                 {QStringLiteral("&Online Help"), QStringLiteral("mnuOnline")},
-                 {QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit")},
-                 {},
-                 {QStringLiteral("Check for Software &Update"), QStringLiteral("mnuUpdate")},
-                 {},
-                 {QStringLiteral("&About Software"), QStringLiteral("mnuAbout")}});
+    const HelpMenuItems help = addHelpMenu(
+        *menuBar(), {{QStringLiteral("&Help"), QStringLiteral("mnuHelp")},
+                     {QStringLiteral("&Online Help"), QStringLiteral("mnuOnline")},
+                     {QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit")},
+                     {},
+                     {QStringLiteral("Check for Software &Update"), QStringLiteral("mnuUpdate")},
+                     {},
+                     {QStringLiteral("&About Software"), QStringLiteral("mnuAbout")}});
+    connect(help.onlineHelp, &QAction::triggered, this,
+            &frmBiorhythmCompatibilityMain::mnuOnline_Click);
+    connect(help.visitUsOnline, &QAction::triggered, this,
+            &frmBiorhythmCompatibilityMain::mnuVisit_Click);
+    connect(help.checkForUpdate, &QAction::triggered, this,
+            &frmBiorhythmCompatibilityMain::mnuUpdate_Click);
+    connect(help.about, &QAction::triggered, this, &frmBiorhythmCompatibilityMain::mnuAbout_Click);
 }
 
 void frmBiorhythmCompatibilityMain::Form_Load() {
@@ -349,13 +347,10 @@ void frmBiorhythmCompatibilityMain::Picture1_Click() {
 
 void frmBiorhythmCompatibilityMain::cmdSave_Click() {
     m_roster.intColorsRecorded = 0;
-    const std::optional<CompatibilityCaptions> captions = ComputeCompatibility(m_roster);
-    auto* display = new frmBiorhythmCompatibilityDisplay(m_roster, m_host);
-    if (captions) {
-        display->setCompatibilityCaptions(*captions);
-    }
+    ComputeCompatibility(m_roster);
+    // The host outlives this window, which is gone once closed.
     ProgramHost& host = m_host;
-    host.showProgramWindow(display);
+    host.openProgram(Program::CompatibilityDisplay);
     closeWindow();
     host.hideExitScreen();
     host.setChooserVisible(false);
@@ -379,7 +374,42 @@ void frmBiorhythmCompatibilityMain::Form_Unload() {
     if (QWidget::mouseGrabber() == m_picBackToBio) {
         m_picBackToBio->releaseMouse();
     }
-    m_host.setChooserVisible(true);
+}
+
+void frmBiorhythmCompatibilityMain::cmdBackToBio_Click() {
+    closeWindow();
+}
+
+void frmBiorhythmCompatibilityMain::picBackToBio_Click() {
+    closeWindow();
+}
+
+void frmBiorhythmCompatibilityMain::mnuExit_Click() {
+    closeWindow();
+}
+
+void frmBiorhythmCompatibilityMain::mnuOnline_Click() {
+    modHelp::OpenHelpPage();
+}
+
+void frmBiorhythmCompatibilityMain::mnuVisit_Click() {
+    modHelp::OpenHomePage();
+}
+
+void frmBiorhythmCompatibilityMain::mnuUpdate_Click() {
+    modHelp::OpenDownloadPage();
+}
+
+void frmBiorhythmCompatibilityMain::mnuAbout_Click() {
+    frmAbout::showModal(this);
+}
+
+void frmBiorhythmCompatibilityMain::lblFullBrand_Click() {
+    modHelp::OpenFullyBrandedPage();
+}
+
+void frmBiorhythmCompatibilityMain::lblCobrand_Click() {
+    modHelp::OpenCoBrandPage();
 }
 
 } // namespace kelvra

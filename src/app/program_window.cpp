@@ -1,6 +1,6 @@
 #include "program_window.h"
 
-#include "app/child_menu_access_keys.h"
+#include "app_icons.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
@@ -16,21 +16,27 @@ ProgramWindow::ProgramWindow(const QString& objectName, const QString& caption, 
     , m_client(new QWidget(this)) {
     setObjectName(objectName);
     setWindowTitle(caption);
+    setWindowIcon(applicationIcon());
     setAttribute(Qt::WA_DeleteOnClose);
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    // The menus belong to the application's window, never to a desktop's global menu bar.
     m_menuBar->setNativeMenuBar(false);
-    new ChildMenuAccessKeys(*this, *m_menuBar);
+    m_menuBar->hide();
     m_client->setObjectName(QStringLiteral("clientArea"));
     m_client->setFixedSize(clientSize);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setMenuBar(m_menuBar);
     layout->addWidget(m_client);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 ProgramWindow::~ProgramWindow() = default;
+
+void ProgramWindow::focusFirstControl() {
+    (m_firstControl != nullptr ? m_firstControl : this)->setFocus(Qt::OtherFocusReason);
+}
 
 void ProgramWindow::closeWindow() {
     // Inside the main window the frame must go too, or an empty frame would stay behind;

@@ -3,9 +3,13 @@
 #include "app_icons.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace kelvra {
 
@@ -52,6 +56,26 @@ void ProgramWindow::closeWindow() {
 void ProgramWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     finishClosing();
+}
+
+void ProgramWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!std::exchange(m_textBoxesWatched, true)) {
+        for (QLineEdit* box : findChildren<QLineEdit*>()) {
+            box->installEventFilter(this);
+        }
+    }
+}
+
+bool ProgramWindow::eventFilter(QObject* watched, QEvent* event) {
+    // An access key the window does not have is no letter to type: the text stays as entered.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::AltModifier && !key->text().isEmpty()) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ProgramWindow::finishClosing() {

@@ -43,6 +43,8 @@ protected:
     virtual void Form_Unload() = 0;
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void finishClosing();
@@ -51,6 +53,7 @@ private:
     QWidget* m_client = nullptr;
     QWidget* m_firstControl = nullptr;
     bool m_closing = false;
+    bool m_textBoxesWatched = false;
 };
 
 } // namespace kelvra

@@ -2,7 +2,9 @@
 
 #include "app_icons.h"
 
+#include <QAbstractSpinBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -61,8 +63,13 @@ void ProgramWindow::closeEvent(QCloseEvent* event) {
 void ProgramWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!std::exchange(m_textBoxesWatched, true)) {
-        for (QLineEdit* box : findChildren<QLineEdit*>()) {
-            box->installEventFilter(this);
+        // Drop-down and spin boxes hand their keys to their text fields directly.
+        for (QWidget* box : findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(box) != nullptr ||
+                qobject_cast<QComboBox*>(box) != nullptr ||
+                qobject_cast<QAbstractSpinBox*>(box) != nullptr) {
+                box->installEventFilter(this);
+            }
         }
     }
 }

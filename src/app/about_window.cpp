@@ -133,7 +133,7 @@ void frmAbout::buildButtonArea() {
     ok->setDefault(true);
     ok->setFocus();
     // Esc reaches QDialog::reject(), which closes the window like the button does.
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 
 void frmAbout::centreOnScreen() {
@@ -145,6 +145,10 @@ void frmAbout::centreOnScreen() {
     QRect frame(QPoint(), size());
     frame.moveCenter(screen->geometry().center());
     move(frame.topLeft());
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
 }
 
 void frmAbout::lblHomePage_Click() {

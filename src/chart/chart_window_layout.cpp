@@ -12,6 +12,7 @@
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/help_menu.h"
+#include "app/palette_colors.h"
 #include "app/promotion_texts.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
@@ -36,12 +37,6 @@ Widget* place(QWidget& container, const QString& name, const QRect& twips, Args&
     widget->setObjectName(name);
     widget->setGeometry(twips);
     return widget;
-}
-
-void setTextColor(QWidget& widget, ColorValue color) {
-    QPalette colors = widget.palette();
-    colors.setColor(QPalette::WindowText, toQColor(color));
-    widget.setPalette(colors);
 }
 
 // Our face is wider than the one the panel was laid out for: a caption whose text would run
@@ -74,7 +69,7 @@ ClickableLabel* placeLink(QWidget& container, const QString& name, const QRect& 
     auto* link = place<ClickableLabel>(container, name, twips, text);
     link->setTextFormat(Qt::PlainText);
     link->setFont(uiFont(8.25, true, true));
-    setTextColor(*link, kLinkBlue);
+    setTextColor(link, toQColor(kLinkBlue));
     link->makeLink();
     return link;
 }
@@ -195,10 +190,7 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
     frame->setFont(uiFont(8.25, true));
     auto* strip = place<ClickableLabel>(*frame, QStringLiteral("picExplain"),
                                         twipsRect(90, 210, 3675, 405), QString());
-    strip->setAutoFillBackground(true);
-    QPalette black = strip->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    strip->setPalette(black);
+    setBackgroundColor(strip, Qt::black);
     connect(strip, &ClickableLabel::mouseMoved, this,
             [this] { showExplanation(generalExplanation()); });
 
@@ -214,7 +206,7 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
         auto* word = place<ClickableLabel>(*strip, legend[index].first, legend[index].second,
                                            QString::fromLatin1(cycle.name));
         word->setFont(uiFont(8.25));
-        setTextColor(*word, cycle.singleChartColor);
+        setTextColor(word, toQColor(cycle.singleChartColor));
         // Our face is wider than the one the strip was laid out for: widen the word to its
         // text and keep it inside the strip.
         const int width = std::max(word->width(), word->sizeHint().width());
@@ -234,7 +226,7 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
     m_lblInfoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* label : {m_lblInfoHeading, m_lblInfoText}) {
         label->setTextFormat(Qt::PlainText);
-        setTextColor(*label, rgbColor(0, 0, 0));
+        setTextColor(label, Qt::black);
     }
 }
 

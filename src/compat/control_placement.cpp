@@ -1,7 +1,6 @@
 #include "control_placement.h"
 
 #include <QLabel>
-#include <QPalette>
 
 namespace kelvra {
 
@@ -24,21 +23,6 @@ QLabel* placeAutoSizedLabel(QWidget* parent, const QString& objectName, const QS
 void setAutoSizedText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
-    widget->setPalette(palette);
-}
-
-void setBackgroundColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace kelvra

@@ -69,7 +69,8 @@ ClickableLabel* placeLink(QWidget& container, const QString& name, const QRect& 
     auto* link = place<ClickableLabel>(container, name, twips, text);
     link->setTextFormat(Qt::PlainText);
     link->setFont(uiFont(8.25, true, true));
-    setTextColor(link, toQColor(kLinkBlue));
+    // Blue stays readable only on the light face it was chosen for.
+    setTextOnBackground(link, toQColor(kLinkBlue), kFixedLightFace);
     link->makeLink();
     return link;
 }
@@ -188,6 +189,8 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
         place<QGroupBox>(client, QStringLiteral("Frame3"), twipsRect(6570, 2010, 3825, 3495),
                          QStringLiteral("Biorythm Explained"));
     frame->setFont(uiFont(8.25, true));
+    // The explanation's black text needs the light face behind it, and so does the caption.
+    setTextOnBackground(frame, kFixedDarkText, kFixedLightFace);
     auto* strip = place<ClickableLabel>(*frame, QStringLiteral("picExplain"),
                                         twipsRect(90, 210, 3675, 405), QString());
     setBackgroundColor(strip, Qt::black);
@@ -233,6 +236,8 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
 void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
     auto* frame = place<QGroupBox>(client, QStringLiteral("Frame1"),
                                    twipsRect(6570, 5550, 3825, 1695), QString());
+    // One light face around the links, as behind the explanation.
+    setBackgroundColor(frame, kFixedLightFace);
     const QRect shared = twipsRect(120, 120, 3585, 1095);
     ClickableLabel* fullBrand =
         placeLink(*frame, QStringLiteral("lblFullBrand"), shared, kFullBrandPromotion);
@@ -242,7 +247,6 @@ void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
     for (ClickableLabel* link : {fullBrand, coBrand}) {
         link->setAlignment(Qt::AlignCenter);
         link->setWordWrap(true);
-        link->setAutoFillBackground(true);
     }
     coBrand->raise();
     connect(fullBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenFullyBrandedPage(); });

@@ -159,6 +159,8 @@ QWidget* frmMDI::buildCoBrandStrip() {
     offer->setWordWrap(true);
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     offer->setGeometry(twipsRect(120, 0, 6975, 615));
+    // The default text colour, kept dark on the lilac strip whatever the scheme.
+    setTextColor(offer, kFixedDarkText);
     offer->makeLink();
     connect(offer, &ClickableLabel::clicked, this, [] { modHelp::OpenFullyBrandedPage(); });
 

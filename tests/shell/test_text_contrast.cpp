@@ -83,18 +83,18 @@ void TextContrastTest::probeTellsReadableFromUnreadable() {
     const QList<TextContrast> texts = measureTextContrast(window);
     QCOMPARE(texts.size(), 2);
     QVERIFY(texts[0].ratio < 1.5);
-    // #e0e0e0 on #202020 is 13.9:1; the edges of the glyphs only ever lower it.
-    QVERIFY(texts[1].ratio > 10 && texts[1].ratio <= 13.9);
+    // #e0e0e0 on #202020 is 12.35:1; the edges of the glyphs only ever lower it.
+    QVERIFY(texts[1].ratio > 10 && texts[1].ratio <= 12.36);
 }
 
 void TextContrastTest::everyTextIsReadable_data() {
     QTest::addColumn<bool>("dark");
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("leastTexts");
-    const std::array<std::pair<const char*, int>, 6> windows{{{"main window", 9},
-                                                              {"chart window", 16},
-                                                              {"entry window", 14},
-                                                              {"display window", 20},
+    const std::array<std::pair<const char*, int>, 6> windows{{{"main window", 10},
+                                                              {"chart window", 24},
+                                                              {"entry window", 16},
+                                                              {"display window", 54},
                                                               {"about window", 6},
                                                               {"exit screen", 13}}};
     for (const bool dark : {false, true}) {

@@ -9,6 +9,7 @@
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/help_menu.h"
+#include "app/palette_colors.h"
 #include "app/promotion_texts.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
@@ -32,12 +33,6 @@ Widget* place(QWidget& container, const QString& name, const QRect& twips, Args&
     widget->setObjectName(name);
     widget->setGeometry(twips);
     return widget;
-}
-
-void setTextColor(QWidget& widget, ColorValue color) {
-    QPalette colors = widget.palette();
-    colors.setColor(QPalette::WindowText, toQColor(color));
-    widget.setPalette(colors);
 }
 
 // Our face is wider than the one the panel was laid out for: a caption whose text would run
@@ -70,7 +65,8 @@ ClickableLabel* placeLink(QWidget& container, const QString& name, const QRect& 
     auto* link = place<ClickableLabel>(container, name, twips, text);
     link->setTextFormat(Qt::PlainText);
     link->setFont(uiFont(8.25, true, true));
-    setTextColor(*link, kLinkBlue);
+    // Blue stays readable only on the light face it was chosen for.
+    setTextOnBackground(link, toQColor(kLinkBlue), kFixedLightFace);
     link->makeLink();
     return link;
 }
@@ -195,12 +191,11 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
         place<QGroupBox>(client, QStringLiteral("Frame3"), twipsRect(6570, 2010, 3825, 3495),
                          QStringLiteral("Biorythm Explained"));
     frame->setFont(uiFont(8.25, true));
+    // The explanation's black text needs the light face behind it, and so does the caption.
+    setTextOnBackground(frame, kFixedDarkText, kFixedLightFace);
     auto* strip = place<ClickableLabel>(*frame, QStringLiteral("picExplain"),
                                         twipsRect(90, 210, 3675, 405), QString());
-    strip->setAutoFillBackground(true);
-    QPalette black = strip->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    strip->setPalette(black);
+    setBackgroundColor(strip, Qt::black);
     connect(strip, &ClickableLabel::mouseMoved, this, &frmBiorhythmChart::picExplain_MouseMove);
     buildLegend(*strip);
 
@@ -214,7 +209,7 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
     m_lblInfoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* label : {m_lblInfoHeading, m_lblInfoText}) {
         label->setTextFormat(Qt::PlainText);
-        setTextColor(*label, rgbColor(0, 0, 0));
+        setTextColor(label, Qt::black);
     }
 }
 
@@ -232,7 +227,7 @@ void frmBiorhythmChart::buildLegend(QWidget& strip) {
         auto* word = place<ClickableLabel>(strip, legend[index].first, legend[index].second,
                                            QString::fromLatin1(cycle.name));
         word->setFont(uiFont(8.25));
-        setTextColor(*word, cycle.singleChartColor);
+        setTextColor(word, toQColor(cycle.singleChartColor));
         // Our face is wider than the one the strip was laid out for: widen the word to its
         // text and keep it inside the strip.
         const int width = std::max(word->width(), word->sizeHint().width());
@@ -245,6 +240,8 @@ void frmBiorhythmChart::buildLegend(QWidget& strip) {
 void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
     auto* frame = place<QGroupBox>(client, QStringLiteral("Frame1"),
                                    twipsRect(6570, 5550, 3825, 1695), QString());
+    // One light face around the links, as behind the explanation.
+    setBackgroundColor(frame, kFixedLightFace);
     const QRect shared = twipsRect(120, 120, 3585, 1095);
     ClickableLabel* fullBrand =
         placeLink(*frame, QStringLiteral("lblFullBrand"), shared, kFullBrandPromotion);
@@ -254,7 +251,6 @@ void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
     for (ClickableLabel* link : {fullBrand, coBrand}) {
         link->setAlignment(Qt::AlignCenter);
         link->setWordWrap(true);
-        link->setAutoFillBackground(true);
     }
     coBrand->raise();
     connect(fullBrand, &ClickableLabel::clicked, this, &frmBiorhythmChart::lblFullBrand_Click);

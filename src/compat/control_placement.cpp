@@ -4,7 +4,6 @@
 #include "enter_presses_button.h"
 
 #include <QLabel>
-#include <QPalette>
 #include <QPushButton>
 
 namespace kelvra {
@@ -43,21 +42,6 @@ QLabel* placeAutoSizedLabel(QWidget* parent, const QString& objectName, const QS
 void setAutoSizedText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
-    widget->setPalette(palette);
-}
-
-void setBackgroundColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace kelvra

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QRect>
 #include <QString>
 
@@ -26,11 +25,5 @@ QLabel* placeAutoSizedLabel(QWidget* parent, const QString& objectName, const QS
 
 // Sets the text and fits the label's size to it.
 void setAutoSizedText(QLabel* label, const QString& text);
-
-// Sets the colour of the widget's text.
-void setTextColor(QWidget* widget, const QColor& color);
-
-// Fills the widget's background with the colour.
-void setBackgroundColor(QWidget* widget, const QColor& color);
 
 } // namespace kelvra

@@ -6,6 +6,7 @@
 #include "app/color_conversion.h"
 #include "app/date_conversion.h"
 #include "app/help_menu.h"
+#include "app/palette_colors.h"
 #include "app/program_host.h"
 #include "app/twips.h"
 #include "app/ui_font.h"

@@ -5,6 +5,7 @@
 #include "app/clock.h"
 #include "app/color_conversion.h"
 #include "app/message_box.h"
+#include "app/palette_colors.h"
 #include "app/program_host.h"
 #include "app/twips.h"
 #include "app/ui_font.h"

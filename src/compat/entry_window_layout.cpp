@@ -4,6 +4,7 @@
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/help_menu.h"
+#include "app/palette_colors.h"
 #include "app/promotion_texts.h"
 #include "app/short_date.h"
 #include "app/twips.h"
@@ -48,8 +49,7 @@ ClickableLabel* placePromotion(QWidget* frame, const QString& objectName, const 
     label->setGeometry(geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    setBackgroundColor(label, QColor(255, 128, 0));
-    setTextColor(label, QColor(64, 0, 0));
+    setTextOnBackground(label, QColor(64, 0, 0), QColor(255, 128, 0));
     label->makeLink();
     return label;
 }

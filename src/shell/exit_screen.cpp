@@ -4,6 +4,7 @@
 #include "app/app_identity.h"
 #include "app/clickable_label.h"
 #include "app/message_box.h"
+#include "app/palette_colors.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
 #include "close_application.h"
@@ -30,22 +31,12 @@ namespace kelvra {
 namespace {
 const QColor kNavy(0, 0, 128);
 
-void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor()) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
 QGroupBox* addFrame(QWidget* parent, const char* name, const QString& title, const QRect& place) {
     auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFont(uiFont(9.75, true));
     frame->setGeometry(place);
-    setColours(frame, Qt::white, kNavy);
+    setTextOnBackground(frame, Qt::white, kNavy);
     return frame;
 }
 
@@ -113,7 +104,7 @@ void frmNagScreen2::Form_Load(int messageNumber) {
     setWindowIcon(applicationIcon());
     setFixedSize(twipsSize(11115, 4725));
     setFont(uiFont(8.25));
-    setColours(this, Qt::black, Qt::white);
+    setTextOnBackground(this, kFixedDarkText, Qt::white);
 
     if (messageNumber < 0 || messageNumber >= kExitMessageCount) {
         messageNumber = drawExitMessageNumber(*QRandomGenerator::global());
@@ -152,7 +143,7 @@ void frmNagScreen2::buildHeader(int messageNumber) {
     m_check1->setFont(uiFont(14.25));
     m_check1->setGeometry(twipsRect(30, 2040, 7185, 555));
     m_check1->setCursor(Qt::PointingHandCursor);
-    setColours(m_check1, QColor(0, 0, 192));
+    setTextColor(m_check1, QColor(0, 0, 192));
     connect(m_check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
 
     m_cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
@@ -233,7 +224,7 @@ void frmNagScreen2::buildCatalogueFrame() {
     promotion->setWordWrap(true);
     promotion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     promotion->setGeometry(twipsRect(120, 360, 3495, 3855));
-    setColours(promotion, Qt::white);
+    setTextColor(promotion, Qt::white);
 
     auto* link =
         new ClickableLabel(QStringLiteral("Click Here To Visit Tarnwick Softwares"), frame);
@@ -243,7 +234,7 @@ void frmNagScreen2::buildCatalogueFrame() {
     link->adjustSize();
     shrinkToWidth(link, frame->contentsRect().right() - link->x());
     link->makeLink();
-    setColours(link, QColor(255, 255, 0));
+    setTextColor(link, QColor(255, 255, 0));
     connect(link, &ClickableLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 }
 

@@ -6,6 +6,7 @@
 #include "app/app_identity.h"
 #include "app/clickable_label.h"
 #include "app/help_menu.h"
+#include "app/palette_colors.h"
 #include "app/promotion_texts.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
@@ -35,20 +36,14 @@ QWidget* makeStrip(const char* name, double heightTwips, const QColor& backgroun
     strip->setObjectName(QLatin1String(name));
     strip->setFixedHeight(twipsToPixels(heightTwips));
     if (background.isValid()) {
-        QPalette palette = strip->palette();
-        palette.setColor(QPalette::Window, background);
-        strip->setPalette(palette);
-        strip->setAutoFillBackground(true);
+        setBackgroundColor(strip, background);
     }
     return strip;
 }
 
 void styleButton(QPushButton* button) {
     button->setFont(uiFont(8.25, true));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, kButtonFace);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(palette);
+    setButtonColors(button, kButtonFace, Qt::black);
 }
 
 } // namespace
@@ -58,10 +53,7 @@ QWidget* frmMDI::buildBannerStrip() {
     auto* strip = new ClickableLabel;
     strip->setObjectName(QStringLiteral("Picture6"));
     strip->setFixedHeight(twipsToPixels(560));
-    QPalette palette = strip->palette();
-    palette.setColor(QPalette::Window, kStripColour);
-    strip->setPalette(palette);
-    strip->setAutoFillBackground(true);
+    setBackgroundColor(strip, kStripColour);
     strip->makeLink();
     connect(strip, &ClickableLabel::clicked, this, &frmMDI::Picture6_Click);
 
@@ -72,9 +64,7 @@ QWidget* frmMDI::buildBannerStrip() {
     m_banner->setObjectName(QStringLiteral("lblPyrwellBanner"));
     m_banner->setFont(uiFont(9.75, true, true));
     // Black on the lilac strip whatever the desktop's colour scheme.
-    QPalette bannerPalette = m_banner->palette();
-    bannerPalette.setColor(QPalette::WindowText, Qt::black);
-    m_banner->setPalette(bannerPalette);
+    setTextColor(m_banner, Qt::black);
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->setGeometry(twipsRect(960, 0, 9480, 465));
     m_banner->makeLink();
@@ -125,6 +115,8 @@ QWidget* frmMDI::buildCoBrandStrip() {
     offer->setWordWrap(true);
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     offer->setGeometry(twipsRect(120, 0, 6975, 615));
+    // The default text colour, kept dark on the lilac strip whatever the scheme.
+    setTextColor(offer, kFixedDarkText);
     offer->makeLink();
     connect(offer, &ClickableLabel::clicked, this, &frmMDI::Label7_Click);
 

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kelvra {
@@ -74,11 +75,17 @@ void frmMDI::buildPaneKeys() {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmMDI::switchPane);
     }
     // The main window's own access keys stand back while a program window has the keyboard.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        const bool inStrips = now != nullptr && centralWidget()->isAncestorOf(now) &&
-                              !m_programArea->isAncestorOf(now);
-        giveKeysToProgramWindow(m_programArea->hasOpenWindow() && !inStrips);
-    });
+    connect(qApp, &QApplication::focusChanged, this, &frmMDI::settleKeyOwner);
+    // A window that closes is still shown while it tells of it; look once it has gone.
+    connect(m_programArea, &ProgramArea::programClosed, this,
+            [this] { QTimer::singleShot(0, this, &frmMDI::settleKeyOwner); });
+}
+
+void frmMDI::settleKeyOwner() {
+    const QWidget* focus = QApplication::focusWidget();
+    const bool inStrips = focus != nullptr && centralWidget()->isAncestorOf(focus) &&
+                          !m_programArea->isAncestorOf(focus);
+    giveKeysToProgramWindow(m_programArea->hasOpenWindow() && !inStrips);
 }
 
 void frmMDI::switchPane() {

@@ -75,6 +75,8 @@ private:
     // Closes every program window, then opens the program chosen, if any.
     void choose(std::optional<Program> program);
     void switchPane();
+    // The main window's own access keys stand back while a program window has the keyboard.
+    void settleKeyOwner();
     void giveKeysToProgramWindow(bool programHasKeys);
     frmNagScreen2* ensureExitScreen();
     double screenWidthTwips() const;

@@ -253,6 +253,11 @@ void ProgramKeysTest::oneMenuBarShowsTheActiveWindowsMenus() {
         window->closeWindow();
         QCOMPARE(bar->actions(), ownMenus);
     }
+    // With no program window left, the main window's own access keys are back.
+    m_host->main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_host->main()));
+    QTest::keyClick(&m_host->main(), Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(m_host->main().exitScreen() != nullptr);
 }
 
 KELVRA_TEST_MAIN(ProgramKeysTest)

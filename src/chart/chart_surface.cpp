@@ -18,11 +18,6 @@ namespace {
 double pixelsPerUnit(int pixels, double extent) {
     return extent > 0 ? pixels / extent : 0.0;
 }
-
-QRgb opaque(ColorValue color) {
-    return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                static_cast<int>((color >> 16) & 0xFF));
-}
 } // namespace
 
 ChartSurface::ChartSurface(QWidget* parent)
@@ -62,27 +57,20 @@ void ChartSurface::clear() {
 }
 
 void ChartSurface::setPoint(float x, float y, ColorValue color) {
-    // Kept lean: a drawing run sets some 20 000 points. The device scale is checked by
-    // clear() and before painting; per point only a size change, which a hidden widget
-    // learns of without a resize event.
+    beginPoints()->set(x, y, opaquePixel(color));
+    endPoints();
+}
+
+std::optional<PointRaster> ChartSurface::beginPoints() {
+    // The device scale is checked by clear() and before painting; per batch only a size
+    // change, which a hidden widget learns of without a resize event.
     if (size() != m_knownSize) {
         ensureDrawingMatchesDevice();
     }
-    const double column = std::floor(x * m_unitsToPixels.width()) * m_pixelRatio;
-    const double row = std::floor(y * m_unitsToPixels.height()) * m_pixelRatio;
-    // Compared as doubles first, so a far-off or non-finite point is never cast.
-    if (!(column >= 0 && column < m_drawing.width() && row >= 0 && row < m_drawing.height())) {
-        return;
-    }
-    const int left = static_cast<int>(column);
-    const int top = static_cast<int>(row);
-    const int right = std::min(left + m_pointSize, m_drawing.width());
-    const int bottom = std::min(top + m_pointSize, m_drawing.height());
-    const QRgb pixel = opaque(color);
-    for (int line = top; line < bottom; ++line) {
-        auto* bits = reinterpret_cast<QRgb*>(m_drawing.scanLine(line));
-        std::fill(bits + left, bits + right, pixel);
-    }
+    return PointRaster(m_drawing, m_unitsToPixels * m_pixelRatio, m_pointSize);
+}
+
+void ChartSurface::endPoints() {
     scheduleRepaint();
 }
 

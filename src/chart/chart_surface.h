@@ -18,7 +18,8 @@ inline constexpr double kSurfaceVerticalExtent = 159.107;
 // cleared, also when the window is covered. Line and label overlays lie above the image,
 // are positioned in user units, survive clearing and keep their place on screen when the
 // horizontal extent changes. The image is kept at device resolution, and a point is one
-// logical pixel, so curves stay sharp and unbroken on high-DPI screens.
+// logical pixel square placed with device-pixel precision, so curves stay smooth, unbroken
+// and of the same weight on high-DPI screens.
 class ChartSurface : public QFrame, public PointSink {
     Q_OBJECT
 public:
@@ -42,6 +43,8 @@ public:
     // Erases every drawn point; background and overlays stay.
     void clear();
     void setPoint(float x, float y, ColorValue color) override;
+    std::optional<PointRaster> beginPoints() override;
+    void endPoints() override;
 
     // Size of the text in the surface's font: width in horizontal units, height in vertical.
     double textWidth(const QString& text) const;

@@ -6,6 +6,9 @@
 #include "app/color_conversion.h"
 #include "app/ui_font.h"
 
+#include "legend_colors.h"
+
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -18,6 +21,14 @@ namespace {
 double pixelsPerUnit(int pixels, double extent) {
     return extent > 0 ? pixels / extent : 0.0;
 }
+
+// Assistive technology is told the surface is a chart, not a plain frame.
+QAccessibleInterface* chartAccessible(const QString& key, QObject* object) {
+    auto* surface = qobject_cast<ChartSurface*>(object);
+    return key == QLatin1String(ChartSurface::staticMetaObject.className()) && surface
+               ? new QAccessibleWidget(surface, QAccessible::Chart)
+               : nullptr;
+}
 } // namespace
 
 ChartSurface::ChartSurface(QWidget* parent)
@@ -25,6 +36,9 @@ ChartSurface::ChartSurface(QWidget* parent)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFont(uiFont(8.25));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::TabFocus);
+    static const bool accessibleAsChart = (QAccessible::installFactory(chartAccessible), true);
+    Q_UNUSED(accessibleAsChart)
     ensureDrawingMatchesDevice();
 }
 
@@ -54,6 +68,13 @@ void ChartSurface::clear() {
     ensureDrawingMatchesDevice();
     m_drawing.fill(Qt::transparent);
     scheduleRepaint();
+    m_contents = {};
+    emit contentsChanged();
+}
+
+void ChartSurface::setContents(ChartContents contents) {
+    m_contents = std::move(contents);
+    emit contentsChanged();
 }
 
 void ChartSurface::setPoint(float x, float y, ColorValue color) {
@@ -126,7 +147,10 @@ double ChartSurface::yFromPixels(double pixels) const {
 
 QImage ChartSurface::snapshot() {
     ensureDrawingMatchesDevice();
-    return grab(contentsRect()).toImage();
+    m_grabbing = true;
+    QImage image = grab(contentsRect()).toImage();
+    m_grabbing = false;
+    return image;
 }
 
 void ChartSurface::scheduleRepaint() {
@@ -154,8 +178,31 @@ void ChartSurface::paintEvent(QPaintEvent* event) {
     }
     painter.drawImage(inner.topLeft(), m_drawing);
     paintLines(painter);
+    paintFocusFrame(painter);
     painter.setClipping(false);
     drawFrame(&painter);
+}
+
+void ChartSurface::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void ChartSurface::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    update();
+}
+
+void ChartSurface::paintFocusFrame(QPainter& painter) const {
+    if (!hasFocus() || m_grabbing) {
+        return;
+    }
+    // Dotted, in the colour that reads on the chart's background, just inside its edge.
+    QPen pen(textColorOn(toQColor(m_backgroundColor)), 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(contentsRect()).adjusted(1.5, 1.5, -1.5, -1.5));
 }
 
 void ChartSurface::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,8 @@
 
 #include "app/color_conversion.h"
 
+#include <QPainter>
+
 #include <cmath>
 
 namespace kelvra {
@@ -42,6 +44,14 @@ void SurfaceLabel::setTextColor(ColorValue color) {
     QPalette colors = palette();
     colors.setColor(QPalette::WindowText, toQColor(color));
     setPalette(colors);
+}
+
+void SurfaceLabel::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), toQColor(m_surface.backgroundColor()));
+    }
+    QLabel::paintEvent(event);
 }
 
 void SurfaceLabel::place() {

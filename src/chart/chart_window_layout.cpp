@@ -264,6 +264,8 @@ void frmBiorhythmChart::arrangeTabOrder() {
     for (std::size_t index = 1; index < order.size(); ++index) {
         QWidget::setTabOrder(order[index - 1], order[index]);
     }
+    // The chart follows the boxes; the window's focus proxy would otherwise skip it.
+    QWidget::setTabOrder(order.back(), m_surface);
     // Whoever focuses the window (the main window does on opening) focuses the first box.
     setFocusProxy(order.front());
 }

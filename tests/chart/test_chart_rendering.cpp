@@ -450,6 +450,21 @@ private slots:
                  qPrintable(QStringLiteral("%1 of %2").arg(inAlignedBlocks).arg(curve)));
     }
 
+    // The whole "%" of "0%", and every other text, stands above the curves running under it.
+    void overlayTextsStandWholeAboveTheCurves() {
+        ChartPage page;
+        page.renderer->LayoutChartAxes(QDate(2026, 12, 8));
+        const auto* zero = page.surface->findChild<SurfaceLabel*>(QStringLiteral("lblPercent_1"));
+        QDate report(2026, 12, 8);
+        do {
+            report = report.addDays(1);
+            page.renderer->DrawBiorhythms(QDate(1980, 1, 4), report);
+        } while (!drawnUnder(*page.surface, *zero) && report < QDate(2027, 2, 1));
+        QVERIFY(drawnUnder(*page.surface, *zero));
+        const QStringList faults = overlayTextFaults(*page.surface);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
     void dateLabelFollowsTheDrawnReportDate() {
         ChartPage page;
         page.renderer->LayoutChartAxes(QDate(2026, 12, 8));

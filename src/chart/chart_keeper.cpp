@@ -102,8 +102,15 @@ void ChartKeeper::saveChartAs() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffixOf(kPngFilter));
     dialog.selectFile(QStringLiteral("chart.png"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&dialog](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    // Choosing a type renames the file to match it.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(suffixOf(filter));
+        const QStringList chosen = dialog.selectedFiles();
+        if (!chosen.isEmpty()) {
+            dialog.selectFile(QFileInfo(chosen.constFirst()).completeBaseName() + QLatin1Char('.') +
+                              suffixOf(filter));
+        }
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }

@@ -51,7 +51,8 @@ ChartReadOut::ChartReadOut(ChartSurface& surface)
     , m_popup(new QLabel(&surface, Qt::ToolTip | Qt::BypassGraphicsProxyWidget)) {
     m_popup->setObjectName(QStringLiteral("chartReadOut"));
     m_popup->setTextFormat(Qt::RichText);
-    m_popup->setMargin(3);
+    m_popup->setMargin(2);
+    m_popup->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_popup->setAutoFillBackground(true);
     m_popup->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_surface.setMouseTracking(true);
@@ -67,7 +68,9 @@ bool ChartReadOut::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &m_surface) {
         if (event->type() == QEvent::MouseMove) {
             showAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        } else if (event->type() == QEvent::Leave || event->type() == QEvent::Hide) {
+        } else if (event->type() == QEvent::Leave || event->type() == QEvent::Hide ||
+                   event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+            // Out of the way of a menu or whatever the press or key opens.
             m_popup->hide();
         }
     }

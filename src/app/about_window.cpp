@@ -3,6 +3,7 @@
 #include "app_icons.h"
 #include "app_identity.h"
 #include "clickable_label.h"
+#include "palette_colors.h"
 #include "twips.h"
 #include "ui_font.h"
 #include "web/page_openers.h"
@@ -20,17 +21,11 @@ const QColor kCyan(0, 255, 255);
 const QColor kButtonFace(192, 192, 192);
 const QColor kLineColour(224, 224, 224);
 
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QFont& font) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(font);
-    setTextColour(label, Qt::white);
+    setTextColor(label, Qt::white);
     return label;
 }
 
@@ -38,7 +33,7 @@ ClickableLabel* addLink(QWidget* parent, const char* name, const QString& text, 
     auto* link = new ClickableLabel(text, parent);
     link->setObjectName(QLatin1String(name));
     link->setFont(uiFont(8.25, false, true));
-    setTextColour(link, kCyan);
+    setTextColor(link, kCyan);
     link->makeLink();
     link->move(topLeft);
     link->adjustSize();
@@ -54,10 +49,7 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowTitle(kVersionCaption);
     setWindowIcon(applicationIcon());
     setFixedSize(twipsSize(6810, 3870));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setBackgroundColor(this, Qt::black);
 
     buildTexts();
     buildLinks();
@@ -117,23 +109,17 @@ void frmAbout::buildButtonArea() {
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setGeometry(QRect(twipsPoint(0, 3240), QSize(twipsToPixels(6900), 1)));
-    QPalette linePalette = line->palette();
-    linePalette.setColor(QPalette::Window, kLineColour);
-    line->setPalette(linePalette);
-    line->setAutoFillBackground(true);
+    setBackgroundColor(line, kLineColour);
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(twipsRect(5400, 3360, 1260, 345));
     ok->setFont(uiFont(8.25, true));
-    QPalette buttonPalette = ok->palette();
-    buttonPalette.setColor(QPalette::Button, kButtonFace);
-    buttonPalette.setColor(QPalette::ButtonText, Qt::black);
-    ok->setPalette(buttonPalette);
+    setButtonColors(ok, kButtonFace, Qt::black);
     ok->setDefault(true);
     ok->setFocus();
     // Esc reaches QDialog::reject(), which closes the window like the button does.
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 
 void frmAbout::centreOnScreen() {
@@ -145,6 +131,10 @@ void frmAbout::centreOnScreen() {
     QRect frame(QPoint(), size());
     frame.moveCenter(screen->geometry().center());
     move(frame.topLeft());
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
 }
 
 void frmAbout::lblHomePage_Click() {

@@ -22,6 +22,7 @@ private:
     void buildButtonArea();
     void centreOnScreen();
 
+    void cmdOK_Click();
     void lblHomePage_Click();
     void lblCobrand_Click();
 };

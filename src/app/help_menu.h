@@ -2,9 +2,9 @@
 
 #include <QString>
 
+class QAction;
 class QMenu;
 class QMenuBar;
-class QWidget;
 
 namespace kelvra {
 
@@ -26,8 +26,17 @@ struct HelpMenuNames {
     MenuEntryName about;
 };
 
-// Adds the Help menu to `bar`: the help page, the home page, a separator, the download page,
-// a separator and the about window, shown modally over `owner`. Returns the menu.
-QMenu* addHelpMenu(QMenuBar& bar, QWidget& owner, const HelpMenuNames& names);
+// The entries of a Help menu, for the window to connect to its own handlers.
+struct HelpMenuItems {
+    QMenu* menu = nullptr;
+    QAction* onlineHelp = nullptr;
+    QAction* visitUsOnline = nullptr;
+    QAction* checkForUpdate = nullptr;
+    QAction* about = nullptr;
+};
+
+// Adds a Help menu to `bar`: online help, the home page, a separator, the download page,
+// a separator and the about window.
+HelpMenuItems addHelpMenu(QMenuBar& bar, const HelpMenuNames& names);
 
 } // namespace kelvra

@@ -1,17 +1,18 @@
 #pragma once
 
-class QWidget;
-
 namespace kelvra {
+
+// The program windows the main window opens for the asking.
+enum class Program { Chart, CompatibilityEntry, CompatibilityDisplay };
 
 // What a program window may ask of the main window, without knowing it.
 class ProgramHost {
 public:
     virtual ~ProgramHost() = default;
 
-    // Shows the window as a child of the main window, at the top of its client area,
-    // centred on the screen width. The host takes ownership.
-    virtual void showProgramWindow(QWidget* window) = 0;
+    // Opens a fresh window of the program as a child of the main window, at the top of its
+    // client area, centred on the screen width.
+    virtual void openProgram(Program program) = 0;
 
     // Shows or hides the welcome panel with the program chooser.
     virtual void setChooserVisible(bool visible) = 0;

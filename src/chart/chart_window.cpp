@@ -1,5 +1,6 @@
 #include "chart_window.h"
 
+#include "chart_date_corrections.h"
 #include "chart_date_lists.h"
 #include "chart_explanations.h"
 #include "chart_keeper.h"
@@ -7,7 +8,7 @@
 #include "chart_surface.h"
 #include "compose_chart_date.h"
 
-#include "app/app_icons.h"
+#include "app/about_window.h"
 #include "app/busy_pointer.h"
 #include "app/date_conversion.h"
 #include "app/message_box.h"
@@ -15,14 +16,12 @@
 #include "app/ui_font.h"
 #include "app/update_question.h"
 #include "engine/cycle.h"
+#include "web/page_openers.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace kelvra {
 
@@ -32,6 +31,20 @@ std::optional<QDate> composeFromBoxes(const QComboBox& month, const QComboBox& d
     const std::optional<CalendarDate> date =
         ComposeChartDate(month.currentIndex(), day.currentText(), year.currentText());
     return date ? std::optional<QDate>(toQDate(*date)) : std::nullopt;
+}
+
+// A correction that changes nothing leaves the box alone, so its cursor and selection stay.
+void correctBoxText(QComboBox& box, QString (*rule)(QStringView)) {
+    const QString text = box.currentText();
+    const QString corrected = rule(text);
+    if (corrected == text) {
+        return;
+    }
+    if (box.isEditable()) {
+        box.setEditText(corrected);
+    } else {
+        box.setCurrentText(corrected);
+    }
 }
 
 // The panel was laid out for a narrower face than ours: a text that would run past the
@@ -52,27 +65,16 @@ void fitTextInto(QLabel& label, const QString& text) {
 } // namespace
 
 frmBiorhythmChart::frmBiorhythmChart(QSettings& settings, QWidget* parent)
-    : QWidget(parent) {
-    setObjectName(QStringLiteral("frmBiorhythmChart"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kelvra Biorhythm Chart Software"));
-    setWindowIcon(applicationIcon());
+    : ProgramWindow(QStringLiteral("frmBiorhythmChart"),
+                    QStringLiteral("Kelvra Biorhythm Chart Software"), twipsSize(10395, 7275),
+                    parent) {
     setFont(uiFont(8.25));
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsSize(10395, 7275));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setMenuBar(buildMenuBar());
-    layout->addWidget(client);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    buildChartArea(*client);
-    buildDetailsPanel(*client);
-    buildExplanationPanel(*client);
-    buildLinkPanel(*client);
+    QWidget& client = *clientArea();
+    buildMenus();
+    buildChartArea(client);
+    buildDetailsPanel(client);
+    buildExplanationPanel(client);
+    buildLinkPanel(client);
     arrangeTabOrder();
     m_renderer = std::make_unique<BiorhythmChartRenderer>(
         *m_surface, ChartScaleLabels{m_lblLeast, m_lblDate, m_lblMost});
@@ -154,12 +156,69 @@ void frmBiorhythmChart::showExplanation(const ChartExplanation& explanation) {
     fitTextInto(*m_lblInfoText, explanation.text);
 }
 
-void frmBiorhythmChart::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    if (event->isAccepted() && !m_closedEmitted) {
-        m_closedEmitted = true;
-        emit closed();
-    }
+void frmBiorhythmChart::Form_Unload() {
+    // The chart image goes with the window; the main window shows its chooser on closed().
+    m_surface->clear();
+}
+
+void frmBiorhythmChart::cboBirthDay_LostFocus() {
+    correctBoxText(*m_cboBirthDay, correctedBirthDayText);
+}
+
+void frmBiorhythmChart::cboReportDay_LostFocus() {
+    correctBoxText(*m_cboReportDay, correctedReportDayText);
+}
+
+void frmBiorhythmChart::cboBirthYear_LostFocus() {
+    correctBoxText(*m_cboBirthYear, correctedYearText);
+}
+
+void frmBiorhythmChart::cboReportYear_LostFocus() {
+    correctBoxText(*m_cboReportYear, correctedYearText);
+}
+
+void frmBiorhythmChart::lblRed_MouseMove() {
+    showExplanation(physicalExplanation());
+}
+
+void frmBiorhythmChart::lblGreen_MouseMove() {
+    showExplanation(emotionalExplanation());
+}
+
+void frmBiorhythmChart::lblViolet_MouseMove() {
+    showExplanation(intellectualExplanation());
+}
+
+void frmBiorhythmChart::picExplain_MouseMove() {
+    showExplanation(generalExplanation());
+}
+
+void frmBiorhythmChart::mnuOnline_Click() {
+    modHelp::OpenHelpPage();
+}
+
+void frmBiorhythmChart::mnuV_Click() {
+    modHelp::OpenHomePage();
+}
+
+void frmBiorhythmChart::mnuCheckUpdate_Click() {
+    modHelp::OpenDownloadPage();
+}
+
+void frmBiorhythmChart::mnuS_Click() {
+    frmAbout::showModal(this);
+}
+
+void frmBiorhythmChart::Label1_Click() {
+    modHelp::OpenSiteRoot();
+}
+
+void frmBiorhythmChart::lblFullBrand_Click() {
+    modHelp::OpenFullyBrandedPage();
+}
+
+void frmBiorhythmChart::lblCobrand_Click() {
+    modHelp::OpenCoBrandPage();
 }
 
 } // namespace kelvra

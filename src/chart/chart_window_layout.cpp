@@ -1,22 +1,19 @@
 // The chart window's controls, menus and links, at their places in twips.
 #include "chart_window.h"
 
-#include "chart_date_corrections.h"
+#include "box_leave_watcher.h"
 #include "chart_date_lists.h"
-#include "chart_explanations.h"
 #include "chart_surface.h"
 #include "date_box.h"
-#include "leave_correction.h"
 
-#include "app/child_menu_access_keys.h"
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/help_menu.h"
+#include "app/palette_colors.h"
 #include "app/promotion_texts.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
 #include "engine/cycle.h"
-#include "web/page_openers.h"
 #include "web/site_address.h"
 
 #include <QComboBox>
@@ -36,12 +33,6 @@ Widget* place(QWidget& container, const QString& name, const QRect& twips, Args&
     widget->setObjectName(name);
     widget->setGeometry(twips);
     return widget;
-}
-
-void setTextColor(QWidget& widget, ColorValue color) {
-    QPalette colors = widget.palette();
-    colors.setColor(QPalette::WindowText, toQColor(color));
-    widget.setPalette(colors);
 }
 
 // Our face is wider than the one the panel was laid out for: a caption whose text would run
@@ -74,7 +65,8 @@ ClickableLabel* placeLink(QWidget& container, const QString& name, const QRect& 
     auto* link = place<ClickableLabel>(container, name, twips, text);
     link->setTextFormat(Qt::PlainText);
     link->setFont(uiFont(8.25, true, true));
-    setTextColor(*link, kLinkBlue);
+    // Blue stays readable only on the light face it was chosen for.
+    setTextOnBackground(link, toQColor(kLinkBlue), kFixedLightFace);
     link->makeLink();
     return link;
 }
@@ -90,29 +82,28 @@ void addSeparator(QMenu& menu, const QString& name) {
 }
 } // namespace
 
-QMenuBar* frmBiorhythmChart::buildMenuBar() {
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    // The menus belong to this window, never to a desktop's global menu bar.
-    bar->setNativeMenuBar(false);
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+void frmBiorhythmChart::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(addItem(*file, QStringLiteral("mnuRun"), QStringLiteral("&Create Biorythm Chart")),
             &QAction::triggered, this, &frmBiorhythmChart::mnuRun_Click);
     addSeparator(*file, QStringLiteral("mnuhg"));
     connect(addItem(*file, QStringLiteral("mnuE"), QStringLiteral("Exit")), &QAction::triggered,
-            this, &QWidget::close);
+            this, &ProgramWindow::closeWindow);
 
-    addHelpMenu(*bar, *this,
-                {{QStringLiteral("Help"), QStringLiteral("mnuHelp")},
-                 {QStringLiteral("Online &Help"), QStringLiteral("mnuOnline")},
-                 {QStringLiteral("Visit Us Online"), QStringLiteral("mnuV")},
-                 QStringLiteral("sep2"),
-                 {QStringLiteral("Check For Update"), QStringLiteral("mnuCheckUpdate")},
-                 QStringLiteral("sep1"),
-                 {QStringLiteral("About Us"), QStringLiteral("mnuS")}});
-    new ChildMenuAccessKeys(*this, *bar);
-    return bar;
+    const HelpMenuItems help = addHelpMenu(
+        *menuBar(), {{QStringLiteral("Help"), QStringLiteral("mnuHelp")},
+                     {QStringLiteral("Online &Help"), QStringLiteral("mnuOnline")},
+                     {QStringLiteral("Visit Us Online"), QStringLiteral("mnuV")},
+                     QStringLiteral("sep2"),
+                     {QStringLiteral("Check For Update"), QStringLiteral("mnuCheckUpdate")},
+                     QStringLiteral("sep1"),
+                     {QStringLiteral("About Us"), QStringLiteral("mnuS")}});
+    connect(help.onlineHelp, &QAction::triggered, this, &frmBiorhythmChart::mnuOnline_Click);
+    connect(help.visitUsOnline, &QAction::triggered, this, &frmBiorhythmChart::mnuV_Click);
+    connect(help.checkForUpdate, &QAction::triggered, this,
+            &frmBiorhythmChart::mnuCheckUpdate_Click);
+    connect(help.about, &QAction::triggered, this, &frmBiorhythmChart::mnuS_Click);
 }
 
 void frmBiorhythmChart::buildChartArea(QWidget& client) {
@@ -120,7 +111,7 @@ void frmBiorhythmChart::buildChartArea(QWidget& client) {
         placeLink(client, QStringLiteral("Label1"), twipsRect(450, 30, 9480, 195),
                   QStringLiteral("Share your biorhythm experiences in our online forum at %1")
                       .arg(modHelp::siteHost()));
-    connect(forum, &ClickableLabel::clicked, this, [] { modHelp::OpenSiteRoot(); });
+    connect(forum, &ClickableLabel::clicked, this, &frmBiorhythmChart::Label1_Click);
 
     const QFont scaleFont = uiFont(9.75, true);
     m_lblLeast = place<QLabel>(client, QStringLiteral("lblLeast"), twipsRect(60, 540, 1290, 240));
@@ -141,7 +132,6 @@ void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
         place<QGroupBox>(client, QStringLiteral("Frame2"), twipsRect(6570, 270, 3825, 1695),
                          QStringLiteral("Enter Your Details"));
     frame->setFont(uiFont(8.25, true));
-    const QFont boxFont = uiFont(8.25);
     const QFont captionFont = uiFont(9.75);
     auto* birthday = place<QLabel>(*frame, QStringLiteral("lblBirthday"),
                                    twipsRect(360, 255, 825, 240), QStringLiteral("Birthday: "));
@@ -152,21 +142,31 @@ void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
         growToTheLeft(*label);
     }
 
-    m_cboBirthMonth = placeDateBox(*frame, QStringLiteral("cboBirthMonth"),
-                                   twipsRect(1230, 210, 735, 315), false);
+    buildDateBoxes(*frame);
+
+    m_cmdBiorythm =
+        place<QPushButton>(*frame, QStringLiteral("cmdBiorythm"), twipsRect(690, 1230, 2445, 345),
+                           QStringLiteral("Create Biorhythm Chart"));
+    m_cmdBiorythm->setFont(uiFont(8.25, true));
+    connect(m_cmdBiorythm, &QPushButton::clicked, this, &frmBiorhythmChart::cmdBiorythm_Click);
+}
+
+void frmBiorhythmChart::buildDateBoxes(QWidget& frame) {
+    m_cboBirthMonth =
+        placeDateBox(frame, QStringLiteral("cboBirthMonth"), twipsRect(1230, 210, 735, 315), false);
     m_cboBirthDay =
-        placeDateBox(*frame, QStringLiteral("cboBirthDay"), twipsRect(2070, 210, 615, 315), true);
+        placeDateBox(frame, QStringLiteral("cboBirthDay"), twipsRect(2070, 210, 615, 315), true);
     m_cboBirthYear =
-        placeDateBox(*frame, QStringLiteral("cboBirthYear"), twipsRect(2760, 210, 975, 315), false);
-    m_cboReportMonth = placeDateBox(*frame, QStringLiteral("cboReportMonth"),
+        placeDateBox(frame, QStringLiteral("cboBirthYear"), twipsRect(2760, 210, 975, 315), false);
+    m_cboReportMonth = placeDateBox(frame, QStringLiteral("cboReportMonth"),
                                     twipsRect(1230, 780, 735, 315), false);
     m_cboReportDay =
-        placeDateBox(*frame, QStringLiteral("cboReportDay"), twipsRect(2070, 780, 615, 315), true);
+        placeDateBox(frame, QStringLiteral("cboReportDay"), twipsRect(2070, 780, 615, 315), true);
     m_cboReportYear =
-        placeDateBox(*frame, QStringLiteral("cboReportYear"), twipsRect(2760, 780, 975, 315), true);
+        placeDateBox(frame, QStringLiteral("cboReportYear"), twipsRect(2760, 780, 975, 315), true);
     for (QComboBox* box : {m_cboBirthMonth, m_cboBirthDay, m_cboBirthYear, m_cboReportMonth,
                            m_cboReportDay, m_cboReportYear}) {
-        box->setFont(boxFont);
+        box->setFont(uiFont(8.25));
     }
     for (QComboBox* box : {m_cboBirthMonth, m_cboReportMonth}) {
         box->addItems(chartMonthNames());
@@ -176,16 +176,14 @@ void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
     }
     m_cboBirthDay->setEditText(birthStartValues().dayText);
 
-    new LeaveCorrection(*m_cboBirthDay, correctedBirthDayText);
-    new LeaveCorrection(*m_cboReportDay, correctedReportDayText);
-    new LeaveCorrection(*m_cboBirthYear, correctedYearText);
-    new LeaveCorrection(*m_cboReportYear, correctedYearText);
-
-    m_cmdBiorythm =
-        place<QPushButton>(*frame, QStringLiteral("cmdBiorythm"), twipsRect(690, 1230, 2445, 345),
-                           QStringLiteral("Create Biorhythm Chart"));
-    m_cmdBiorythm->setFont(uiFont(8.25, true));
-    connect(m_cmdBiorythm, &QPushButton::clicked, this, &frmBiorhythmChart::cmdBiorythm_Click);
+    connect(new BoxLeaveWatcher(*m_cboBirthDay), &BoxLeaveWatcher::left, this,
+            &frmBiorhythmChart::cboBirthDay_LostFocus);
+    connect(new BoxLeaveWatcher(*m_cboReportDay), &BoxLeaveWatcher::left, this,
+            &frmBiorhythmChart::cboReportDay_LostFocus);
+    connect(new BoxLeaveWatcher(*m_cboBirthYear), &BoxLeaveWatcher::left, this,
+            &frmBiorhythmChart::cboBirthYear_LostFocus);
+    connect(new BoxLeaveWatcher(*m_cboReportYear), &BoxLeaveWatcher::left, this,
+            &frmBiorhythmChart::cboReportYear_LostFocus);
 }
 
 void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
@@ -193,36 +191,13 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
         place<QGroupBox>(client, QStringLiteral("Frame3"), twipsRect(6570, 2010, 3825, 3495),
                          QStringLiteral("Biorythm Explained"));
     frame->setFont(uiFont(8.25, true));
+    // The explanation's black text needs the light face behind it, and so does the caption.
+    setTextOnBackground(frame, kFixedDarkText, kFixedLightFace);
     auto* strip = place<ClickableLabel>(*frame, QStringLiteral("picExplain"),
                                         twipsRect(90, 210, 3675, 405), QString());
-    strip->setAutoFillBackground(true);
-    QPalette black = strip->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    strip->setPalette(black);
-    connect(strip, &ClickableLabel::mouseMoved, this,
-            [this] { showExplanation(generalExplanation()); });
-
-    const std::array<std::pair<QString, QRect>, 3> legend{{
-        {QStringLiteral("lblRed"), twipsRect(120, 90, 585, 195)},
-        {QStringLiteral("lblGreen"), twipsRect(1410, 90, 690, 195)},
-        {QStringLiteral("lblViolet"), twipsRect(2790, 90, 765, 195)},
-    }};
-    const std::array<ChartExplanation (*)(), 3> explanations{
-        physicalExplanation, emotionalExplanation, intellectualExplanation};
-    for (std::size_t index = 0; index < legend.size(); ++index) {
-        const Cycle& cycle = kCycles[index];
-        auto* word = place<ClickableLabel>(*strip, legend[index].first, legend[index].second,
-                                           QString::fromLatin1(cycle.name));
-        word->setFont(uiFont(8.25));
-        setTextColor(*word, cycle.singleChartColor);
-        // Our face is wider than the one the strip was laid out for: widen the word to its
-        // text and keep it inside the strip.
-        const int width = std::max(word->width(), word->sizeHint().width());
-        word->setGeometry(std::min(word->x(), strip->width() - width - 2), word->y(), width,
-                          word->height());
-        connect(word, &ClickableLabel::mouseMoved, this,
-                [this, explain = explanations[index]] { showExplanation(explain()); });
-    }
+    setBackgroundColor(strip, Qt::black);
+    connect(strip, &ClickableLabel::mouseMoved, this, &frmBiorhythmChart::picExplain_MouseMove);
+    buildLegend(*strip);
 
     m_lblInfoHeading =
         place<QLabel>(*frame, QStringLiteral("lblInfo_0"), twipsRect(90, 660, 3675, 195));
@@ -234,13 +209,39 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
     m_lblInfoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* label : {m_lblInfoHeading, m_lblInfoText}) {
         label->setTextFormat(Qt::PlainText);
-        setTextColor(*label, rgbColor(0, 0, 0));
+        setTextColor(label, Qt::black);
+    }
+}
+
+void frmBiorhythmChart::buildLegend(QWidget& strip) {
+    const std::array<std::pair<QString, QRect>, 3> legend{{
+        {QStringLiteral("lblRed"), twipsRect(120, 90, 585, 195)},
+        {QStringLiteral("lblGreen"), twipsRect(1410, 90, 690, 195)},
+        {QStringLiteral("lblViolet"), twipsRect(2790, 90, 765, 195)},
+    }};
+    const std::array<void (frmBiorhythmChart::*)(), 3> handlers{
+        &frmBiorhythmChart::lblRed_MouseMove, &frmBiorhythmChart::lblGreen_MouseMove,
+        &frmBiorhythmChart::lblViolet_MouseMove};
+    for (std::size_t index = 0; index < legend.size(); ++index) {
+        const Cycle& cycle = kCycles[index];
+        auto* word = place<ClickableLabel>(strip, legend[index].first, legend[index].second,
+                                           QString::fromLatin1(cycle.name));
+        word->setFont(uiFont(8.25));
+        setTextColor(word, toQColor(cycle.singleChartColor));
+        // Our face is wider than the one the strip was laid out for: widen the word to its
+        // text and keep it inside the strip.
+        const int width = std::max(word->width(), word->sizeHint().width());
+        word->setGeometry(std::min(word->x(), strip.width() - width - 2), word->y(), width,
+                          word->height());
+        connect(word, &ClickableLabel::mouseMoved, this, handlers[index]);
     }
 }
 
 void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
     auto* frame = place<QGroupBox>(client, QStringLiteral("Frame1"),
                                    twipsRect(6570, 5550, 3825, 1695), QString());
+    // One light face around the links, as behind the explanation.
+    setBackgroundColor(frame, kFixedLightFace);
     const QRect shared = twipsRect(120, 120, 3585, 1095);
     ClickableLabel* fullBrand =
         placeLink(*frame, QStringLiteral("lblFullBrand"), shared, kFullBrandPromotion);
@@ -250,11 +251,10 @@ void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
     for (ClickableLabel* link : {fullBrand, coBrand}) {
         link->setAlignment(Qt::AlignCenter);
         link->setWordWrap(true);
-        link->setAutoFillBackground(true);
     }
     coBrand->raise();
-    connect(fullBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenFullyBrandedPage(); });
-    connect(coBrand, &ClickableLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });
+    connect(fullBrand, &ClickableLabel::clicked, this, &frmBiorhythmChart::lblFullBrand_Click);
+    connect(coBrand, &ClickableLabel::clicked, this, &frmBiorhythmChart::lblCobrand_Click);
 }
 
 void frmBiorhythmChart::arrangeTabOrder() {
@@ -264,10 +264,7 @@ void frmBiorhythmChart::arrangeTabOrder() {
     for (std::size_t index = 1; index < order.size(); ++index) {
         QWidget::setTabOrder(order[index - 1], order[index]);
     }
-    // The chart follows the boxes; the window's focus proxy would otherwise skip it.
-    QWidget::setTabOrder(order.back(), m_surface);
-    // Whoever focuses the window (the main window does on opening) focuses the first box.
-    setFocusProxy(order.front());
+    setFirstControl(order.front());
 }
 
 } // namespace kelvra

@@ -3,6 +3,7 @@
 #include "chart_surface.h"
 
 #include "app/color_conversion.h"
+#include "app/palette_colors.h"
 
 #include <QPainter>
 
@@ -41,9 +42,7 @@ void SurfaceLabel::setPixelPosition(QPointF position) {
 }
 
 void SurfaceLabel::setTextColor(ColorValue color) {
-    QPalette colors = palette();
-    colors.setColor(QPalette::WindowText, toQColor(color));
-    setPalette(colors);
+    kelvra::setTextColor(this, toQColor(color));
 }
 
 void SurfaceLabel::paintEvent(QPaintEvent* event) {

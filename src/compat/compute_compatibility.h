@@ -17,4 +17,9 @@ using CompatibilityCaptions = std::array<QString, 3>;
 // anything is written. Nothing changes when a birth date slot holds no valid date.
 std::optional<CompatibilityCaptions> ComputeCompatibility(modBiorhythmCompatibility& roster);
 
+// The captions of the values the roster holds; none while a birth date slot holds no valid
+// date, since then nothing was computed for the couple.
+std::optional<CompatibilityCaptions>
+storedCompatibilityCaptions(const modBiorhythmCompatibility& roster);
+
 } // namespace kelvra

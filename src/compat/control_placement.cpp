@@ -1,9 +1,27 @@
 #include "control_placement.h"
 
+#include "app/ui_font.h"
+#include "enter_presses_button.h"
+
 #include <QLabel>
-#include <QPalette>
+#include <QPushButton>
 
 namespace kelvra {
+
+QString compatibilityCaption() {
+    return QStringLiteral("Kelvra Biorhythm Compatibility");
+}
+
+QPushButton* placeButton(QWidget* parent, const QString& objectName, const QString& text,
+                         QRect geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    button->setFont(uiFont(8.25, true));
+    button->setAutoDefault(false);
+    pressOnEnter(button);
+    return button;
+}
 
 QLabel* placeLabel(QWidget* parent, const QString& objectName, const QString& text,
                    QRect geometry) {
@@ -24,21 +42,6 @@ QLabel* placeAutoSizedLabel(QWidget* parent, const QString& objectName, const QS
 void setAutoSizedText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
-    widget->setPalette(palette);
-}
-
-void setBackgroundColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace kelvra

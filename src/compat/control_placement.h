@@ -1,13 +1,20 @@
 #pragma once
 
-#include <QColor>
 #include <QRect>
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace kelvra {
+
+// The caption of both compatibility windows.
+QString compatibilityCaption();
+
+// A bold button of the parent that Enter presses as Space does, never a default button.
+QPushButton* placeButton(QWidget* parent, const QString& objectName, const QString& text,
+                         QRect geometry);
 
 // A label of the parent with the given name, text and geometry in pixels.
 QLabel* placeLabel(QWidget* parent, const QString& objectName, const QString& text, QRect geometry);
@@ -18,11 +25,5 @@ QLabel* placeAutoSizedLabel(QWidget* parent, const QString& objectName, const QS
 
 // Sets the text and fits the label's size to it.
 void setAutoSizedText(QLabel* label, const QString& text);
-
-// Sets the colour of the widget's text.
-void setTextColor(QWidget* widget, const QColor& color);
-
-// Fills the widget's background with the colour.
-void setBackgroundColor(QWidget* widget, const QColor& color);
 
 } // namespace kelvra

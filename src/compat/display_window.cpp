@@ -1,23 +1,23 @@
 #include "display_window.h"
 
+#include "app/about_window.h"
 #include "app/busy_pointer.h"
 #include "app/clock.h"
 #include "app/color_conversion.h"
 #include "app/date_conversion.h"
 #include "app/help_menu.h"
+#include "app/palette_colors.h"
 #include "app/program_host.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
-#include "chart/chart_keeper.h"
 #include "chart/chart_surface.h"
 #include "compatibility_chart.h"
 #include "compatibility_views.h"
 #include "control_placement.h"
 #include "engine/cycle.h"
 #include "engine/date_range.h"
-#include "enter_presses_button.h"
-#include "entry_window.h"
 #include "person_roster.h"
+#include "web/page_openers.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -26,47 +26,12 @@
 
 namespace kelvra {
 
-namespace {
-
-const QString kCaption = QStringLiteral("Kelvra Biorhythm Compatibility");
-const QColor kDarkRed(64, 0, 0);
-const QColor kGold(255, 199, 6);
-const QColor kInterpretationBlue(108, 177, 253);
-
-QGroupBox* placePanel(QWidget* parent, const QString& objectName, const QString& title,
-                      QRect geometry) {
-    auto* panel = new QGroupBox(title, parent);
-    panel->setObjectName(objectName);
-    panel->setGeometry(geometry);
-    panel->setFont(uiFont(8.25, true));
-    // The frame line runs through the middle of the caption, so the controls laid out just
-    // below the caption stay clear of it.
-    panel->setStyleSheet(QStringLiteral(
-        "QGroupBox { color: white; border: 1px solid rgb(128, 64, 64); margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }"));
-    return panel;
-}
-
-QLabel* placeColoredLabel(QWidget* parent, const QString& objectName, QRect geometry,
-                          const QFont& font, const QColor& color) {
-    QLabel* label = placeLabel(parent, objectName, {}, geometry);
-    // Labels that fit themselves to their text never shrink below their designed width.
-    label->setMinimumWidth(geometry.width());
-    label->setFont(font);
-    setTextColor(label, color);
-    return label;
-}
-
-} // namespace
-
 frmBiorhythmCompatibilityDisplay::frmBiorhythmCompatibilityDisplay(
     modBiorhythmCompatibility& roster, ProgramHost& host, QWidget* parent)
-    : ProgramWindow(QStringLiteral("frmBiorhythmCompatibilityDisplay"), kCaption,
+    : ProgramWindow(QStringLiteral("frmBiorhythmCompatibilityDisplay"), compatibilityCaption(),
                     twipsSize(11715, 7065), parent)
     , m_roster(roster)
     , m_host(host) {
-    setBackgroundColor(clientArea(), kDarkRed);
-    clientArea()->setFont(uiFont(8.25));
     buildScale();
     buildDetailsPanel();
     buildInterpretationPanel();
@@ -76,153 +41,14 @@ frmBiorhythmCompatibilityDisplay::frmBiorhythmCompatibilityDisplay(
 
 frmBiorhythmCompatibilityDisplay::~frmBiorhythmCompatibilityDisplay() = default;
 
-QPushButton* frmBiorhythmCompatibilityDisplay::addButton(QWidget* parent, const QString& objectName,
-                                                         const QString& text, QRect geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setGeometry(geometry);
-    button->setFont(uiFont(8.25, true));
-    button->setAutoDefault(false);
-    pressOnEnter(button);
-    return button;
-}
-
-void frmBiorhythmCompatibilityDisplay::buildScale() {
-    QWidget* client = clientArea();
-    const QFont scaleFont = uiFont(9.75, true);
-    m_lblLeast = placeColoredLabel(client, QStringLiteral("lblLeast"), twipsRect(120, 0, 1290, 240),
-                                   scaleFont, kGold);
-    m_lblMost = placeColoredLabel(client, QStringLiteral("lblMost"), twipsRect(11190, 0, 435, 240),
-                                  scaleFont, kGold);
-    m_lblMost->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_lblCompatibilityType =
-        placeColoredLabel(client, QStringLiteral("lblCompatibilityType"),
-                          twipsRect(1920, 210, 2190, 210), uiFont(9, true), QColor(255, 192, 128));
-    m_lblDate = placeColoredLabel(client, QStringLiteral("lblDate"), twipsRect(0, 465, 825, 240),
-                                  scaleFont, kGold);
-    m_lblDate->setAlignment(Qt::AlignCenter);
-
-    connect(addButton(client, QStringLiteral("cmdToday"), QStringLiteral("Today"),
-                      twipsRect(5467, 120, 855, 375)),
-            &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdToday_Click);
-    connect(addButton(client, QStringLiteral("cmdPrevDay"), QStringLiteral("<"),
-                      twipsRect(120, 300, 615, 375)),
-            &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdPrevDay_Click);
-    connect(addButton(client, QStringLiteral("cmdNextDay"), QStringLiteral(">"),
-                      twipsRect(11010, 300, 615, 375)),
-            &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdNextDay_Click);
-
-    m_picBiorhythm = new ChartSurface(client);
-    m_picBiorhythm->setObjectName(QStringLiteral("picBiorhythm"));
-    m_picBiorhythm->setGeometry(twipsRect(120, 750, 11505, 3735));
-    m_chart = std::make_unique<CompatibilityChart>(
-        *m_picBiorhythm, CompatibilityScaleLabels{m_lblLeast, m_lblDate, m_lblMost});
-    new ChartKeeper(*m_picBiorhythm, *this);
-}
-
-void frmBiorhythmCompatibilityDisplay::buildDetailsPanel() {
-    QGroupBox* panel = placePanel(clientArea(), QStringLiteral("Frame2"),
-                                  QStringLiteral("Biorhythm Compatibility Details"),
-                                  twipsRect(120, 4530, 5475, 2505));
-    connect(addButton(panel, QStringLiteral("cmdPhysical"), QStringLiteral("&Physical"),
-                      twipsRect(240, 300, 1215, 375)),
-            &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdPhysical_Click);
-    connect(addButton(panel, QStringLiteral("cmdEmotional"), QStringLiteral("&Emotional"),
-                      twipsRect(1575, 300, 1215, 375)),
-            &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdEmotional_Click);
-    connect(addButton(panel, QStringLiteral("cmdIntellectual"), QStringLiteral("&Intellectual"),
-                      twipsRect(2910, 300, 1215, 375)),
-            &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdIntellectual_Click);
-    connect(addButton(panel, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
-                      twipsRect(4245, 300, 1000, 375)),
-            &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdBack_Click);
-
-    for (std::size_t k = 0; k < m_lblName.size(); ++k) {
-        const bool leftColumn = k % 2 == 0;
-        const int row = static_cast<int>(k / 2) * 240;
-        m_picture1[k] = placeLabel(panel, QStringLiteral("Picture1_%1").arg(k), {},
-                                   twipsRect(leftColumn ? 240 : 2760, 960 + row, 400, 200));
-        m_picture1[k]->setFrameStyle(QFrame::Box | QFrame::Plain);
-        // A name of any length stays within its column; the tooltip shows it whole.
-        m_lblName[k] = placeColoredLabel(
-            panel, QStringLiteral("lblName_%1").arg(k),
-            twipsRect(leftColumn ? 720 : 3240, 975 + row, leftColumn ? 1980 : 2115, 195),
-            uiFont(8.25), kGold);
-        m_lblDayLived[k] = placeColoredLabel(
-            panel, QStringLiteral("lblDayLived_%1").arg(k),
-            twipsRect(240, 1920 + 240 * static_cast<int>(k), 1, 195), uiFont(8.25), kGold);
-        for (QLabel* label : {m_picture1[k], m_lblName[k], m_lblDayLived[k]}) {
-            label->hide();
-        }
-    }
-
-    const std::array<QColor, 3> percentColors{QColor(255, 192, 255), QColor(192, 255, 192),
-                                              QColor(192, 255, 255)};
-    for (std::size_t k = 0; k < m_lblPercentage.size(); ++k) {
-        m_lblPercentage[k] =
-            placeColoredLabel(panel, QStringLiteral("lblPercentage_%1").arg(k),
-                              twipsRect(240, 1200 + 240 * static_cast<int>(k), 2580, 195),
-                              uiFont(8.25, true), percentColors[k]);
-    }
-}
-
-void frmBiorhythmCompatibilityDisplay::buildInterpretationPanel() {
-    QGroupBox* panel = placePanel(clientArea(), QStringLiteral("Frame3"),
-                                  QStringLiteral("Biorhythm Compatibility Interpretation"),
-                                  twipsRect(5610, 4530, 5985, 2505));
-    QLabel* green =
-        placeColoredLabel(panel, QStringLiteral("lblGreen"), twipsRect(90, 200, 5235, 195),
-                          uiFont(8.25), kInterpretationBlue);
-    green->setText(QStringLiteral("Detailed Description of Biorhythm Compatibility Chart"));
-    m_lblInfo[0] =
-        placeColoredLabel(panel, QStringLiteral("lblInfo_0"), twipsRect(90, 420, 825, 195),
-                          uiFont(8.25, true), kInterpretationBlue);
-    m_lblInfo[1] =
-        placeColoredLabel(panel, QStringLiteral("lblInfo_1"), twipsRect(90, 660, 5835, 1800),
-                          uiFont(8.25), kInterpretationBlue);
-    m_lblInfo[1]->setWordWrap(true);
-    m_lblInfo[1]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
-
-void frmBiorhythmCompatibilityDisplay::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QMenu* create = file->addMenu(QStringLiteral("Create Biorythm Chart"));
-    create->setObjectName(QStringLiteral("mnuCreateChart"));
-    create
-        ->addAction(QStringLiteral("Physical"), this,
-                    &frmBiorhythmCompatibilityDisplay::cmdPhysical_Click)
-        ->setObjectName(QStringLiteral("mnuPhysical"));
-    create
-        ->addAction(QStringLiteral("Emotional"), this,
-                    &frmBiorhythmCompatibilityDisplay::cmdEmotional_Click)
-        ->setObjectName(QStringLiteral("mnuEmotional"));
-    create
-        ->addAction(QStringLiteral("Intellectual"), this,
-                    &frmBiorhythmCompatibilityDisplay::cmdIntellectual_Click)
-        ->setObjectName(QStringLiteral("mnuIntellectual"));
-    file->addSeparator();
-    file->addAction(QStringLiteral("Back"), this, &ProgramWindow::closeWindow)
-        ->setObjectName(QStringLiteral("mnuBack"));
-    file->addSeparator();
-    file->addAction(QStringLiteral("Exit"), this, &ProgramWindow::closeWindow)
-        ->setObjectName(QStringLiteral("mnuExit"));
-
-    addHelpMenu(*menuBar(), *this,
-                {{QStringLiteral("Help"), QStringLiteral("mnuHelp")},
-                 {QStringLiteral("Online Help"), QStringLiteral("mnuOnline")},
-                 {QStringLiteral("Visit Us Online"), QStringLiteral("mnuVisit")},
-                 {},
-                 {QStringLiteral("Check For Software Update"), QStringLiteral("mnuUpdate")},
-                 {},
-                 {QStringLiteral("&About Software"), QStringLiteral("mnuAbout")}});
-}
-
 void frmBiorhythmCompatibilityDisplay::Form_Load() {
     m_chart->ShowReportDate(m_roster.dtReportDate[0]);
     m_picBiorhythm->setHorizontalExtent(kChartWindowDays);
     m_chart->LayoutCompatibilityGrid(m_roster.dtReportDate[0]);
     cmdPhysical_Click();
+    if (const auto captions = storedCompatibilityCaptions(m_roster)) {
+        setCompatibilityCaptions(*captions);
+    }
 }
 
 void frmBiorhythmCompatibilityDisplay::setCompatibilityCaptions(
@@ -310,8 +136,9 @@ void frmBiorhythmCompatibilityDisplay::redrawAfterNavigation() {
 void frmBiorhythmCompatibilityDisplay::cmdBack_Click() {
     m_roster.emptyPersons();
     m_chart->clear();
+    // The host outlives this window, which is gone once closed.
     ProgramHost& host = m_host;
-    host.showProgramWindow(new frmBiorhythmCompatibilityMain(m_roster, host));
+    host.openProgram(Program::CompatibilityEntry);
     closeWindow();
     host.hideExitScreen();
     host.setChooserVisible(false);
@@ -320,7 +147,30 @@ void frmBiorhythmCompatibilityDisplay::cmdBack_Click() {
 void frmBiorhythmCompatibilityDisplay::Form_Unload() {
     m_roster.emptyPersons();
     m_chart->clear();
-    m_host.setChooserVisible(true);
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuBack_Click() {
+    closeWindow();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuExit_Click() {
+    closeWindow();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuOnlineHelp_Click() {
+    modHelp::OpenHelpPage();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuVisitUsOnline_Click() {
+    modHelp::OpenHomePage();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuCheckForUpdate_Click() {
+    modHelp::OpenDownloadPage();
+}
+
+void frmBiorhythmCompatibilityDisplay::mnuAbout_Click() {
+    frmAbout::showModal(this);
 }
 
 } // namespace kelvra

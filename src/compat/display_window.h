@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/program_window.h"
 #include "compute_compatibility.h"
-#include "program_window.h"
 
 #include <QString>
 
@@ -10,7 +10,6 @@
 #include <memory>
 
 class QLabel;
-class QPushButton;
 
 namespace kelvra {
 
@@ -46,8 +45,6 @@ private:
     void buildDetailsPanel();
     void buildInterpretationPanel();
     void buildMenus();
-    QPushButton* addButton(QWidget* parent, const QString& objectName, const QString& text,
-                           QRect geometry);
 
     void Form_Load();
     void ShowView(const CompatibilityView& view);
@@ -61,6 +58,12 @@ private:
     void cmdToday_Click();
     void redrawAfterNavigation();
     void cmdBack_Click();
+    void mnuBack_Click();
+    void mnuExit_Click();
+    void mnuOnlineHelp_Click();
+    void mnuVisitUsOnline_Click();
+    void mnuCheckForUpdate_Click();
+    void mnuAbout_Click();
 
     modBiorhythmCompatibility& m_roster;
     ProgramHost& m_host;

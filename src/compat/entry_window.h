@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/program_window.h"
 #include "engine/color_value.h"
-#include "program_window.h"
 
 #include <cstdint>
 
@@ -23,7 +23,7 @@ class frmBiorhythmCompatibilityMain : public ProgramWindow {
     Q_OBJECT
 public:
     // Builds the window and starts a new entry sequence in the roster, which must outlive
-    // the window. The host is asked to show the display window and to switch the chooser.
+    // the window. The host is asked to open the display window and to switch the chooser.
     frmBiorhythmCompatibilityMain(modBiorhythmCompatibility& roster, ProgramHost& host,
                                   QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(frmBiorhythmCompatibilityMain)
@@ -53,6 +53,15 @@ private:
     void Picture1_Click();
     void cmdSave_Click();
     void picBackToBio_MouseMove(QPoint position);
+    void cmdBackToBio_Click();
+    void picBackToBio_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void lblFullBrand_Click();
+    void lblCobrand_Click();
 
     modBiorhythmCompatibility& m_roster;
     ProgramHost& m_host;

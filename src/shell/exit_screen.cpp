@@ -4,13 +4,14 @@
 #include "app/app_identity.h"
 #include "app/clickable_label.h"
 #include "app/message_box.h"
+#include "app/palette_colors.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
-#include "blank_refusal.h"
 #include "close_application.h"
 #include "exit_messages.h"
+#include "focus_move_watcher.h"
 #include "tell_a_friend.h"
-#include "text_box_placeholder.h"
+#include "typed_character_filter.h"
 #include "web/page_openers.h"
 
 #include <QCheckBox>
@@ -30,22 +31,12 @@ namespace kelvra {
 namespace {
 const QColor kNavy(0, 0, 128);
 
-void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor()) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
 QGroupBox* addFrame(QWidget* parent, const char* name, const QString& title, const QRect& place) {
     auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFont(uiFont(9.75, true));
     frame->setGeometry(place);
-    setColours(frame, Qt::white, kNavy);
+    setTextOnBackground(frame, Qt::white, kNavy);
     return frame;
 }
 
@@ -60,21 +51,60 @@ void shrinkToWidth(QLabel* label, int width) {
     }
 }
 
+const QString kNamePlaceholder = QStringLiteral("Your Name");
+const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
+const QString kMessagePlaceholder = QStringLiteral("Your Message");
+const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
+const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+
 // The message box is multi-line: its line breaks travel as carriage return and line feed.
 QString messageText(const QPlainTextEdit* box) {
     return box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+QString textOf(const QLineEdit* box) {
+    return box->text();
+}
+
+QString textOf(const QPlainTextEdit* box) {
+    return messageText(box);
+}
+
+void setTextOf(QLineEdit* box, const QString& text) {
+    box->setText(text);
+}
+
+void setTextOf(QPlainTextEdit* box, const QString& text) {
+    box->setPlainText(text);
+}
+
+// A box showing its placeholder stands for an empty field: it is emptied when entered.
+template <typename Box> void emptyIfPlaceholder(Box* box, const QString& placeholder) {
+    if (modTellAFriend::trimBlanks(textOf(box)) == placeholder) {
+        setTextOf(box, QString());
+    }
+}
+
+template <typename Box> void restorePlaceholder(Box* box, const QString& placeholder) {
+    if (modTellAFriend::trimBlanks(textOf(box)).isEmpty()) {
+        setTextOf(box, placeholder);
+    }
 }
 } // namespace
 
 frmNagScreen2::frmNagScreen2(int messageNumber, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
+    Form_Load(messageNumber);
+}
+
+void frmNagScreen2::Form_Load(int messageNumber) {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowTitle(kVersionCaption);
     setWindowIcon(applicationIcon());
     setFixedSize(twipsSize(11115, 4725));
     setFont(uiFont(8.25));
-    setColours(this, Qt::black, Qt::white);
+    setTextOnBackground(this, kFixedDarkText, Qt::white);
 
     if (messageNumber < 0 || messageNumber >= kExitMessageCount) {
         messageNumber = drawExitMessageNumber(*QRandomGenerator::global());
@@ -113,13 +143,13 @@ void frmNagScreen2::buildHeader(int messageNumber) {
     m_check1->setFont(uiFont(14.25));
     m_check1->setGeometry(twipsRect(30, 2040, 7185, 555));
     m_check1->setCursor(Qt::PointingHandCursor);
-    setColours(m_check1, QColor(0, 0, 192));
+    setTextColor(m_check1, QColor(0, 0, 192));
     connect(m_check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
 
     m_cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
-    connect(m_cmdClose, &QPushButton::clicked, this, [] { CloseApplication(); });
+    connect(m_cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 }
 
 QLineEdit* frmNagScreen2::addTextBox(QGroupBox* frame, const char* name, const QString& placeholder,
@@ -130,24 +160,29 @@ QLineEdit* frmNagScreen2::addTextBox(QGroupBox* frame, const char* name, const Q
     box->setGeometry(QRect(topLeft, twipsSize(3375, 285)));
     // What the user types or pastes is sent whole, not cut at the box's usual limit.
     box->setMaxLength(std::numeric_limits<int>::max());
-    new TextBoxPlaceholder(
-        box, placeholder, [box] { return box->text(); },
-        [box](const QString& text) { box->setText(text); });
     return box;
+}
+
+void frmNagScreen2::watchFocus(QWidget* box, void (frmNagScreen2::*gotFocus)(),
+                               void (frmNagScreen2::*lostFocus)()) {
+    auto* watcher = new FocusMoveWatcher(box);
+    connect(watcher, &FocusMoveWatcher::gotFocus, this, gotFocus);
+    connect(watcher, &FocusMoveWatcher::lostFocus, this, lostFocus);
 }
 
 void frmNagScreen2::buildReferralFrame() {
     QGroupBox* frame = addFrame(this, "Frame2", QStringLiteral("Refer A Friend"),
                                 twipsRect(120, 3240, 7065, 1455));
-    m_txtName = addTextBox(frame, "txtName", QStringLiteral("Your Name"), twipsPoint(85, 360));
-    m_txtEmail =
-        addTextBox(frame, "txtEmail", QStringLiteral("Your Email Address"), twipsPoint(3600, 360));
+    m_txtName = addTextBox(frame, "txtName", kNamePlaceholder, twipsPoint(85, 360));
+    m_txtEmail = addTextBox(frame, "txtEmail", kEmailPlaceholder, twipsPoint(3600, 360));
     m_txtFriendName =
-        addTextBox(frame, "txtFriendName", QStringLiteral("Friend's Name"), twipsPoint(85, 720));
-    m_txtFriendEmail = addTextBox(frame, "txtFriendEmail", QStringLiteral("Friend's Email Address"),
-                                  twipsPoint(3600, 720));
-    new BlankRefusal(m_txtEmail);
-    new BlankRefusal(m_txtFriendEmail);
+        addTextBox(frame, "txtFriendName", kFriendNamePlaceholder, twipsPoint(85, 720));
+    m_txtFriendEmail =
+        addTextBox(frame, "txtFriendEmail", kFriendEmailPlaceholder, twipsPoint(3600, 720));
+    new TypedCharacterFilter(m_txtEmail,
+                             [this](const QString& typed) { return txtEmail_KeyPress(typed); });
+    new TypedCharacterFilter(
+        m_txtFriendEmail, [this](const QString& typed) { return txtFriendEmail_KeyPress(typed); });
 
     m_cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), frame);
     m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
@@ -156,16 +191,21 @@ void frmNagScreen2::buildReferralFrame() {
     connect(m_cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 
     // It lies below the frame's visible height, as designed, yet keeps its tab stop.
-    m_txtMessage = new QPlainTextEdit(QStringLiteral("Your Message\r\n"), frame);
+    m_txtMessage = new QPlainTextEdit(kMessagePlaceholder + QStringLiteral("\r\n"), frame);
     m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
     m_txtMessage->setFont(uiFont(8.25));
     m_txtMessage->setGeometry(twipsRect(4800, 3600, 1815, 495));
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setTabChangesFocus(true);
-    QPlainTextEdit* message = m_txtMessage;
-    new TextBoxPlaceholder(
-        message, QStringLiteral("Your Message"), [message] { return messageText(message); },
-        [message](const QString& text) { message->setPlainText(text); });
+
+    watchFocus(m_txtName, &frmNagScreen2::txtName_GotFocus, &frmNagScreen2::txtName_LostFocus);
+    watchFocus(m_txtEmail, &frmNagScreen2::txtEmail_GotFocus, &frmNagScreen2::txtEmail_LostFocus);
+    watchFocus(m_txtMessage, &frmNagScreen2::txtMessage_GotFocus,
+               &frmNagScreen2::txtMessage_LostFocus);
+    watchFocus(m_txtFriendName, &frmNagScreen2::txtFriendName_GotFocus,
+               &frmNagScreen2::txtFriendName_LostFocus);
+    watchFocus(m_txtFriendEmail, &frmNagScreen2::txtFriendEmail_GotFocus,
+               &frmNagScreen2::txtFriendEmail_LostFocus);
 }
 
 void frmNagScreen2::buildCatalogueFrame() {
@@ -184,7 +224,7 @@ void frmNagScreen2::buildCatalogueFrame() {
     promotion->setWordWrap(true);
     promotion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     promotion->setGeometry(twipsRect(120, 360, 3495, 3855));
-    setColours(promotion, Qt::white);
+    setTextColor(promotion, Qt::white);
 
     auto* link =
         new ClickableLabel(QStringLiteral("Click Here To Visit Tarnwick Softwares"), frame);
@@ -194,8 +234,8 @@ void frmNagScreen2::buildCatalogueFrame() {
     link->adjustSize();
     shrinkToWidth(link, frame->contentsRect().right() - link->x());
     link->makeLink();
-    setColours(link, QColor(255, 255, 0));
-    connect(link, &ClickableLabel::clicked, this, [] { modHelp::OpenSoftwareCatalogPage(); });
+    setTextColor(link, QColor(255, 255, 0));
+    connect(link, &ClickableLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 }
 
 void frmNagScreen2::buildTabOrder() {
@@ -247,7 +287,76 @@ void frmNagScreen2::cmdSubmit_Click() {
 
 void frmNagScreen2::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
+    Form_Unload();
+}
+
+void frmNagScreen2::Form_Unload() {
     CloseApplication();
+}
+
+void frmNagScreen2::cmdClose_Click() {
+    CloseApplication();
+}
+
+void frmNagScreen2::lblGoToHome_Click() {
+    modHelp::OpenSoftwareCatalogPage();
+}
+
+void frmNagScreen2::txtName_GotFocus() {
+    emptyIfPlaceholder(m_txtName, kNamePlaceholder);
+}
+
+void frmNagScreen2::txtName_LostFocus() {
+    restorePlaceholder(m_txtName, kNamePlaceholder);
+}
+
+void frmNagScreen2::txtEmail_GotFocus() {
+    emptyIfPlaceholder(m_txtEmail, kEmailPlaceholder);
+}
+
+void frmNagScreen2::txtEmail_LostFocus() {
+    restorePlaceholder(m_txtEmail, kEmailPlaceholder);
+}
+
+void frmNagScreen2::txtMessage_GotFocus() {
+    emptyIfPlaceholder(m_txtMessage, kMessagePlaceholder);
+}
+
+void frmNagScreen2::txtMessage_LostFocus() {
+    restorePlaceholder(m_txtMessage, kMessagePlaceholder);
+}
+
+void frmNagScreen2::txtFriendName_GotFocus() {
+    emptyIfPlaceholder(m_txtFriendName, kFriendNamePlaceholder);
+}
+
+void frmNagScreen2::txtFriendName_LostFocus() {
+    restorePlaceholder(m_txtFriendName, kFriendNamePlaceholder);
+}
+
+void frmNagScreen2::txtFriendEmail_GotFocus() {
+    emptyIfPlaceholder(m_txtFriendEmail, kFriendEmailPlaceholder);
+}
+
+void frmNagScreen2::txtFriendEmail_LostFocus() {
+    restorePlaceholder(m_txtFriendEmail, kFriendEmailPlaceholder);
+}
+
+bool frmNagScreen2::txtEmail_KeyPress(const QString& typed) {
+    return refuseBlank(m_txtEmail, typed);
+}
+
+bool frmNagScreen2::txtFriendEmail_KeyPress(const QString& typed) {
+    return refuseBlank(m_txtFriendEmail, typed);
+}
+
+bool frmNagScreen2::refuseBlank(QLineEdit* box, const QString& typed) {
+    if (typed != QLatin1String(" ")) {
+        return false;
+    }
+    showMessage(box, QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical);
+    box->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 } // namespace kelvra

@@ -38,8 +38,29 @@ private:
     QLineEdit* addTextBox(QGroupBox* frame, const char* name, const QString& placeholder,
                           QPoint topLeft);
 
+    void watchFocus(QWidget* box, void (frmNagScreen2::*gotFocus)(),
+                    void (frmNagScreen2::*lostFocus)());
+
+    void Form_Load(int messageNumber);
+    void Form_Unload();
     void Check1_Click(bool checked);
     void cmdSubmit_Click();
+    void cmdClose_Click();
+    void lblGoToHome_Click();
+    void txtName_GotFocus();
+    void txtName_LostFocus();
+    void txtEmail_GotFocus();
+    void txtEmail_LostFocus();
+    void txtMessage_GotFocus();
+    void txtMessage_LostFocus();
+    void txtFriendName_GotFocus();
+    void txtFriendName_LostFocus();
+    void txtFriendEmail_GotFocus();
+    void txtFriendEmail_LostFocus();
+    // True when the typed character is refused.
+    bool txtEmail_KeyPress(const QString& typed);
+    bool txtFriendEmail_KeyPress(const QString& typed);
+    bool refuseBlank(QLineEdit* box, const QString& typed);
 
     QCheckBox* m_check1 = nullptr;
     QPushButton* m_cmdClose = nullptr;

@@ -6,19 +6,21 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QMdiArea;
-class QMdiSubWindow;
+#include <optional>
+
 class QPushButton;
 
 namespace kelvra {
 
 class ClickableLabel;
+class ProgramArea;
 class WelcomePanel;
 class frmNagScreen2;
 
 // The main window: docked strips around the area that holds the program windows, the
-// welcome panel with the program chooser, menus and links. Closing it closes the program
-// windows and shows the exit screen.
+// welcome panel with the program chooser, menus and links. While a program window is open
+// the keyboard and the menu bar are its own; F6 moves the focus between it and the strips.
+// Closing the main window closes the program windows and shows the exit screen.
 class frmMDI : public QMainWindow, public ProgramHost {
     Q_OBJECT
 public:
@@ -26,7 +28,7 @@ public:
     ~frmMDI() override;
     Q_DISABLE_COPY_MOVE(frmMDI)
 
-    void showProgramWindow(QWidget* window) override;
+    void openProgram(Program program) override;
     void setChooserVisible(bool visible) override;
     void hideExitScreen() override;
     void closeApplication() override;
@@ -40,6 +42,9 @@ public:
     // window does this for its own screen when it is made.
     void layOutForScreenWidth(double screenTwips);
 
+    // The area holding the program windows.
+    ProgramArea& programArea() const { return *m_programArea; }
+
     // The exit screen, once it exists.
     frmNagScreen2* exitScreen() const;
 
@@ -52,19 +57,36 @@ private:
     QWidget* buildCoBrandStrip();
     QPushButton* buildOptionButton(int index, double left);
     void buildMenus();
+    void buildPaneKeys();
 
-    void closeProgramWindows();
-    void openProgram(const std::function<QWidget*(ProgramHost&)>& make);
+    void MDIForm_Load();
+    bool MDIForm_Unload();
+    void lblPyrwellBanner_Click();
+    void Picture6_Click();
+    void Label7_Click();
+    void cmdMdiExit_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mkmoney_Click();
+
+    // Closes every program window, then opens the program chosen, if any.
+    void choose(std::optional<Program> program);
+    void switchPane();
+    // The main window's own access keys stand back while a program window has the keyboard.
+    void settleKeyOwner();
+    void giveKeysToProgramWindow(bool programHasKeys);
     frmNagScreen2* ensureExitScreen();
     double screenWidthTwips() const;
 
-    ProgramWindowFactory m_programs;
-    QMdiArea* m_mdiArea = nullptr;
+    ProgramArea* m_programArea = nullptr;
     WelcomePanel* m_picMain = nullptr;
     ClickableLabel* m_banner = nullptr;
     QWidget* m_buttonContainer = nullptr;
-    QWidget* m_coBrandStrip = nullptr;
     QPushButton* m_exitButton = nullptr;
+    QPushButton* m_firstStripControl = nullptr;
     QPointer<frmNagScreen2> m_exitScreen;
 };
 

@@ -2,18 +2,19 @@
 
 #include <functional>
 
-class QWidget;
-
 namespace kelvra {
 
 class ProgramHost;
+class ProgramWindow;
 
-// Makes the program windows the chooser opens. Each function returns a fresh window that
-// shows the chooser again through the host when it closes. An empty function means the
-// program cannot be opened yet.
+// Makes the program windows the main window opens. Each function returns a fresh window
+// that asks the host for what it needs. An empty function means the program cannot be
+// opened.
 struct ProgramWindowFactory {
-    std::function<QWidget*(ProgramHost&)> chart;
-    std::function<QWidget*(ProgramHost&)> compatibilityEntry;
+    using Make = std::function<ProgramWindow*(ProgramHost&)>;
+    Make chart;
+    Make compatibilityEntry;
+    Make compatibilityDisplay;
 };
 
 } // namespace kelvra

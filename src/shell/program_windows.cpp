@@ -1,22 +1,21 @@
 #include "program_windows.h"
 
-#include "app/program_host.h"
 #include "chart/chart_window.h"
+#include "compat/display_window.h"
 #include "compat/entry_window.h"
 
 namespace kelvra {
 
 ProgramWindowFactory programWindows(QSettings& settings, modBiorhythmCompatibility& roster) {
     ProgramWindowFactory factory;
-    factory.chart = [&settings](ProgramHost& host) -> QWidget* {
-        auto* window = new frmBiorhythmChart(settings);
-        QObject::connect(window, &frmBiorhythmChart::closed, window,
-                         [&host] { host.setChooserVisible(true); });
-        return window;
+    factory.chart = [&settings](ProgramHost&) {
+        return new frmBiorhythmChart(settings);
     };
-    // The compatibility windows show the chooser again themselves when they close.
-    factory.compatibilityEntry = [&roster](ProgramHost& host) -> QWidget* {
+    factory.compatibilityEntry = [&roster](ProgramHost& host) {
         return new frmBiorhythmCompatibilityMain(roster, host);
+    };
+    factory.compatibilityDisplay = [&roster](ProgramHost& host) {
+        return new frmBiorhythmCompatibilityDisplay(roster, host);
     };
     return factory;
 }

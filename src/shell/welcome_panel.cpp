@@ -1,6 +1,7 @@
 #include "welcome_panel.h"
 
 #include "app/clickable_label.h"
+#include "app/palette_colors.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
 
@@ -40,19 +41,14 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("picMain"));
     setMouseTracking(true);
-    setAutoFillBackground(true);
-    QPalette panelPalette = palette();
-    panelPalette.setColor(QPalette::Window, Qt::black);
-    setPalette(panelPalette);
+    setBackgroundColor(this, Qt::black);
 
     for (int index = 0; index < kCaptionCount; ++index) {
         const CaptionLook& look = kCaptions.at(index);
         auto* label = new ClickableLabel(QString::fromUtf8(look.text), this);
         label->setObjectName(QStringLiteral("lblCaption_%1").arg(index));
         label->setFont(uiFont(look.pointSize, true));
-        QPalette labelPalette = label->palette();
-        labelPalette.setColor(QPalette::WindowText, look.colour);
-        label->setPalette(labelPalette);
+        setTextColor(label, look.colour);
         if (look.fixedWidth > 0) {
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

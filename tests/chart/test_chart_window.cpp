@@ -1,11 +1,11 @@
 #include "chart/chart_surface.h"
 #include "chart/chart_window.h"
-#include "chart/leave_correction.h"
 
 #include "app/clock.h"
 #include "app/short_date.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
+#include "hosted_programs.h"
 #include "modal_answerer.h"
 #include "test_main.h"
 #include "url_recorder.h"
@@ -77,41 +77,18 @@ class ChartWindowTest : public QObject {
 private slots:
     void init() {
         setTodayOverride(kToday);
-        QVERIFY(m_settingsDir.isValid());
-        m_settings = std::make_unique<QSettings>(m_settingsDir.filePath("settings.ini"),
-                                                 QSettings::IniFormat);
         // Reminded today: the window's start asks nothing.
-        m_settings->setValue("Settings/Duration", kToday.toString(Qt::ISODate));
+        m_host = std::make_unique<HostedPrograms>(m_roster);
         m_answerer = std::make_unique<ModalAnswerer>();
         m_urls = std::make_unique<UrlRecorder>();
         openWindow();
     }
 
     void cleanup() {
-        delete m_window.data();
         m_urls.reset();
         m_answerer.reset();
-        m_settings.reset();
+        m_host.reset();
         setTodayOverride(std::nullopt);
-    }
-
-    void focusReasonsThatLeaveABox_data() {
-        QTest::addColumn<int>("reason");
-        QTest::addColumn<bool>("leaving");
-        QTest::newRow("tab") << int(Qt::TabFocusReason) << true;
-        QTest::newRow("backtab") << int(Qt::BacktabFocusReason) << true;
-        QTest::newRow("mouse") << int(Qt::MouseFocusReason) << true;
-        QTest::newRow("shortcut") << int(Qt::ShortcutFocusReason) << true;
-        QTest::newRow("other") << int(Qt::OtherFocusReason) << true;
-        QTest::newRow("popup") << int(Qt::PopupFocusReason) << false;
-        QTest::newRow("menu bar") << int(Qt::MenuBarFocusReason) << false;
-        QTest::newRow("window deactivated") << int(Qt::ActiveWindowFocusReason) << false;
-    }
-
-    void focusReasonsThatLeaveABox() {
-        QFETCH(int, reason);
-        QFETCH(bool, leaving);
-        QCOMPARE(isLeavingFocus(static_cast<Qt::FocusReason>(reason)), leaving);
     }
 
     void startsWithTheDefaults() {
@@ -131,8 +108,8 @@ private slots:
         QVERIFY(!box("cboBirthMonth")->isEditable());
         QVERIFY(!box("cboBirthYear")->isEditable());
         QVERIFY(box("cboReportYear")->isEditable());
-        QCOMPARE(m_window->reportDate(), kToday);
-        QVERIFY(!m_window->birthDate().has_value());
+        QCOMPARE(m_window->ReportDate(), kToday);
+        QVERIFY(!m_window->BirthDate().has_value());
         QCOMPARE(label("lblInfo_0")->text(), QStringLiteral("General:"));
         QCOMPARE(label("lblDate")->text(), formatShortDate(kToday));
         QCOMPARE(label("lblLeast")->text(), QStringLiteral("-14"));
@@ -151,7 +128,7 @@ private slots:
     }
 
     void hasAFixedClientAreaWithTheControlsInPlace() {
-        QCOMPARE(m_window->findChild<QWidget*>("client")->size(), QSize(693, 485));
+        QCOMPARE(m_window->findChild<QWidget*>("clientArea")->size(), QSize(693, 485));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QCOMPARE(m_window->findChild<QWidget*>("picBiorhythm")->geometry(), QRect(2, 52, 431, 431));
         QCOMPARE(m_window->findChild<QGroupBox*>("Frame2")->geometry(), QRect(438, 18, 255, 113));
@@ -329,7 +306,7 @@ private slots:
         QComboBox* edited = typeInto(boxName, typed);
         QTest::keyClick(edited, Qt::Key_Tab);
         QVERIFY(!edited->hasFocus());
-        QCOMPARE(edited->currentText(), corrected);
+        QTRY_COMPARE(edited->currentText(), corrected);
     }
 
     void listOpensAtTheShownEntry_data() {
@@ -374,7 +351,7 @@ private slots:
         QTest::mouseClick(button(), Qt::LeftButton);
         QCOMPARE(box("cboBirthDay")->currentText(), QStringLiteral("7"));
         QVERIFY(m_answerer->seen().empty());
-        QCOMPARE(m_window->birthDate(), QDate(1980, 1, 7));
+        QCOMPARE(m_window->BirthDate(), QDate(1980, 1, 7));
     }
 
     void menuByKeyboardComposesTheTextAsTyped() {
@@ -386,45 +363,19 @@ private slots:
         QTRY_COMPARE(m_answerer->seen().size(), std::size_t{1});
         QCOMPARE(m_answerer->seen()[0].text, QStringLiteral("Please Enter A Valid Birthday"));
         QCOMPARE(box("cboBirthDay")->currentText(), QStringLiteral("7.9"));
-        QVERIFY(!m_window->birthDate().has_value());
-    }
-
-    void focusAndAccessKeysInsideAMainWindow() {
-        // As in the application: a main window with its own "&File" menu holds the window.
-        delete m_window.data();
-        QMainWindow host;
-        QMenu* hostFile = host.menuBar()->addMenu(QStringLiteral("&File"));
-        hostFile->addAction(QStringLiteral("E&xit"));
-        auto* area = new QMdiArea(&host);
-        host.setCentralWidget(area);
-        m_window = new frmBiorhythmChart(*m_settings);
-        area->addSubWindow(m_window)->show();
-        host.show();
-        QVERIFY(QTest::qWaitForWindowActive(&host));
-        m_window->setFocus();
-        QCOMPARE(QApplication::focusWidget(), box("cboReportMonth"));
-        QMenu* file = m_window->findChild<QMenu*>("mnuFile");
-        for (int press = 0; press < 2; ++press) {
-            typeInto("cboBirthDay", "7.9");
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-            QTRY_VERIFY(file->isVisible());
-            QVERIFY(!hostFile->isVisible());
-            QTest::keyClick(file, Qt::Key_Escape);
-            QTRY_VERIFY(!file->isVisible());
-        }
-        QCOMPARE(box("cboBirthDay")->currentText(), QStringLiteral("7.9"));
+        QVERIFY(!m_window->BirthDate().has_value());
     }
 
     void menuByMouseDrawsWithTheTypedDay() {
         typeInto("cboBirthDay", "9");
-        auto* bar = m_window->findChild<QMenuBar*>("menuBar");
+        QMenuBar* bar = m_host->main().menuBar();
         QMenu* file = m_window->findChild<QMenu*>("mnuFile");
         QTest::mouseClick(bar, Qt::LeftButton, {},
                           bar->actionGeometry(file->menuAction()).center());
         QTRY_VERIFY(file->isVisible());
         auto* run = m_window->findChild<QAction*>("mnuRun");
         QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(run).center());
-        QTRY_COMPARE(m_window->birthDate(), QDate(1980, 1, 9));
+        QTRY_COMPARE(m_window->BirthDate(), QDate(1980, 1, 9));
         QVERIFY(m_answerer->seen().empty());
         // The box was never left, so no correction ran on it.
         QCOMPARE(box("cboBirthDay")->currentText(), QStringLiteral("9"));
@@ -501,8 +452,8 @@ private slots:
         QCOMPARE(seen.title, QStringLiteral("Kelvra Biorhythms"));
         QCOMPARE(m_window->chartSurface().snapshot(), before);
         QCOMPARE(label("lblDate")->text(), dateLabel);
-        QCOMPARE(m_window->birthDate(), QDate(1980, 1, 4));
-        QCOMPARE(m_window->reportDate(), kToday);
+        QCOMPARE(m_window->BirthDate(), QDate(1980, 1, 4));
+        QCOMPARE(m_window->ReportDate(), kToday);
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
@@ -529,7 +480,7 @@ private slots:
         box("cboBirthYear")->setCurrentText(birthYear);
         clickCreate();
         QVERIFY(m_answerer->seen().empty());
-        QCOMPARE(m_window->birthDate(), birth);
+        QCOMPARE(m_window->BirthDate(), birth);
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
@@ -538,7 +489,7 @@ private slots:
         box("cboReportDay")->setEditText("31");
         box("cboReportYear")->setEditText("2030");
         clickCreate();
-        QCOMPARE(m_window->reportDate(), QDate(2030, 12, 31));
+        QCOMPARE(m_window->ReportDate(), QDate(2030, 12, 31));
         QCOMPARE(label("lblDate")->text(), formatShortDate(QDate(2030, 12, 31)));
     }
 
@@ -547,7 +498,7 @@ private slots:
         box("cboReportDay")->setEditText("4");
         box("cboReportYear")->setEditText("1980");
         clickCreate();
-        QCOMPARE(m_window->reportDate(), QDate(1980, 2, 4));
+        QCOMPARE(m_window->ReportDate(), QDate(1980, 2, 4));
         const ChartColumns columns = findColumns(*m_window, m_window->chartSurface());
         QVERIFY(columns.reportDayLine >= 0 && columns.physicalPeak >= 0);
         const double days = (columns.reportDayLine - columns.physicalPeak) * 28 / 427;
@@ -557,24 +508,24 @@ private slots:
     void explanationFollowsTheMouse() {
         auto* strip = m_window->findChild<QWidget*>("picExplain");
         auto* physical = m_window->findChild<QWidget*>("lblRed");
-        QTest::mouseMove(physical, QPoint(5, 5));
+        hoverOver(physical, QPoint(5, 5));
         QTRY_COMPARE(label("lblInfo_0")->text(), QStringLiteral("Physical:"));
         QVERIFY(label("lblInfo_1")->text().startsWith("This cycle indicates your physical"));
-        QTest::mouseMove(strip, QPoint(strip->width() - 3, strip->height() - 3));
+        hoverOver(strip, QPoint(strip->width() - 3, strip->height() - 3));
         QTRY_COMPARE(label("lblInfo_0")->text(), QStringLiteral("General:"));
         const QString text = label("lblInfo_1")->text();
         QVERIFY(text.contains(QStringLiteral("to the future.\r\nThe numbers from +100%")));
-        QTest::mouseMove(m_window->findChild<QWidget*>("lblViolet"), QPoint(5, 5));
+        hoverOver(m_window->findChild<QWidget*>("lblViolet"), QPoint(5, 5));
         QTRY_COMPARE(label("lblInfo_0")->text(), QStringLiteral("Intellectual:"));
-        QTest::mouseMove(m_window->findChild<QWidget*>("lblGreen"), QPoint(5, 5));
+        hoverOver(m_window->findChild<QWidget*>("lblGreen"), QPoint(5, 5));
         QTRY_COMPARE(label("lblInfo_0")->text(), QStringLiteral("Emotional:"));
     }
 
     void explanationIsRewrittenOnlyWhenTheHeadingChanges() {
-        QTest::mouseMove(m_window->findChild<QWidget*>("lblRed"), QPoint(5, 5));
+        hoverOver(m_window->findChild<QWidget*>("lblRed"), QPoint(5, 5));
         QTRY_COMPARE(label("lblInfo_0")->text(), QStringLiteral("Physical:"));
         label("lblInfo_1")->setText("marker");
-        QTest::mouseMove(m_window->findChild<QWidget*>("lblRed"), QPoint(9, 6));
+        hoverOver(m_window->findChild<QWidget*>("lblRed"), QPoint(9, 6));
         QTest::qWait(20);
         QCOMPARE(label("lblInfo_1")->text(), QStringLiteral("marker"));
     }
@@ -597,7 +548,7 @@ private slots:
     }
 
     void helpMenuOpensByMouse() {
-        auto* bar = m_window->findChild<QMenuBar*>("menuBar");
+        QMenuBar* bar = m_host->main().menuBar();
         QMenu* help = m_window->findChild<QMenu*>("mnuHelp");
         QCOMPARE(help->title(), QStringLiteral("Help"));
         QTest::mouseClick(bar, Qt::LeftButton, {},
@@ -670,26 +621,25 @@ private slots:
         openWindow();
         QCOMPARE(box("cboBirthDay")->currentText(), QStringLiteral("4"));
         QCOMPARE(box("cboReportYear")->currentText(), QStringLiteral("2026"));
-        QVERIFY(!m_window->birthDate().has_value());
+        QVERIFY(!m_window->BirthDate().has_value());
     }
 
     void startRunsTheUpdateReminder() {
-        delete m_window.data();
-        m_settings->setValue("Settings/Duration", kToday.addDays(-15).toString(Qt::ISODate));
+        m_window->closeWindow();
+        m_host->settings().setValue("Settings/Duration", kToday.addDays(-15).toString(Qt::ISODate));
         m_answerer->answerWith(QMessageBox::No);
         openWindow();
         QCOMPARE(m_answerer->seen().size(), std::size_t{1});
         QVERIFY(m_answerer->seen()[0].text.contains(QStringLiteral("update")));
-        QCOMPARE(m_settings->value("Settings/Duration").toString(), kToday.toString(Qt::ISODate));
+        QCOMPARE(m_host->settings().value("Settings/Duration").toString(),
+                 kToday.toString(Qt::ISODate));
         QVERIFY(m_urls->urls().empty());
     }
 
 private:
     void openWindow() {
-        m_window = new frmBiorhythmChart(*m_settings);
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.data()));
+        m_window = m_host->open<frmBiorhythmChart>(Program::Chart);
+        QVERIFY(m_window);
     }
 
     QComboBox* box(const char* name) const { return m_window->findChild<QComboBox*>(name); }
@@ -713,8 +663,8 @@ private:
         }
     }
 
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<QSettings> m_settings;
+    modBiorhythmCompatibility m_roster;
+    std::unique_ptr<HostedPrograms> m_host;
     std::unique_ptr<ModalAnswerer> m_answerer;
     std::unique_ptr<UrlRecorder> m_urls;
     QPointer<frmBiorhythmChart> m_window;

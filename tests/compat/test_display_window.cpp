@@ -1,5 +1,5 @@
 #include "chart_pixels.h"
-#include "fake_program_host.h"
+#include "hosted_programs.h"
 #include "layout_table.h"
 #include "modal_answerer.h"
 #include "test_main.h"
@@ -67,7 +67,7 @@ private:
     QImage drawing() const { return m_window->findChild<ChartSurface*>("picBiorhythm")->drawing(); }
 
     std::unique_ptr<modBiorhythmCompatibility> m_roster;
-    std::unique_ptr<FakeProgramHost> m_host;
+    std::unique_ptr<HostedPrograms> m_host;
     QPointer<frmBiorhythmCompatibilityDisplay> m_window;
 };
 
@@ -81,7 +81,7 @@ void DisplayWindowTest::init() {
     m_roster->dtReportDate = {QDate(2023, 1, 31), QDate(2023, 1, 31),
                               modBiorhythmCompatibility::zeroDate()};
     m_roster->lngLineColor = {kFirstColor, kSecondColor, 0};
-    m_host = std::make_unique<FakeProgramHost>();
+    m_host = std::make_unique<HostedPrograms>(*m_roster);
     m_window = openDisplay();
 }
 
@@ -92,12 +92,8 @@ void DisplayWindowTest::cleanup() {
 }
 
 frmBiorhythmCompatibilityDisplay* DisplayWindowTest::openDisplay() {
-    const auto captions = ComputeCompatibility(*m_roster);
-    auto* window = new frmBiorhythmCompatibilityDisplay(*m_roster, *m_host);
-    window->setCompatibilityCaptions(*captions);
-    m_host->showProgramWindow(window);
-    m_host->calls.clear();
-    return window;
+    ComputeCompatibility(*m_roster);
+    return m_host->open<frmBiorhythmCompatibilityDisplay>(kelvra::Program::CompatibilityDisplay);
 }
 
 void DisplayWindowTest::startShowsThePhysicalView() {
@@ -282,16 +278,16 @@ void DisplayWindowTest::exitLeavesTheChooserAndAnEmptyRoster_data() {
 
 void DisplayWindowTest::exitLeavesTheChooserAndAnEmptyRoster() {
     QFETCH(QString, way);
-    m_host->setChooserVisible(false);
+    m_host->main().setChooserVisible(false);
     if (way.isEmpty()) {
         m_window->parentWidget()->close();
     } else {
         m_window->findChild<QAction*>(way)->trigger();
     }
     QCOMPARE(m_host->frameCount(), 0);
-    QVERIFY(m_host->chooserVisible);
-    QVERIFY(!m_host->calls.contains("close application"));
-    QVERIFY(m_host->area().isVisible());
+    QVERIFY(m_host->chooserVisible());
+    QCOMPARE(m_host->ends, 0);
+    QVERIFY(m_host->main().isVisible());
     for (int i = 0; i < modBiorhythmCompatibility::kSlots; ++i) {
         QVERIFY(m_roster->strPersonName[i].isEmpty());
         QCOMPARE(m_roster->dtBirthDate[i], modBiorhythmCompatibility::zeroDate());
@@ -305,12 +301,12 @@ void DisplayWindowTest::backLeadsToAFreshEntryWindow() {
     ModalAnswerer answerer;
     click("cmdBack");
 
-    QCOMPARE(m_host->calls, (QStringList{"show frmBiorhythmCompatibilityMain", "chooser shown",
-                                         "exit screen hidden", "chooser hidden"}));
     QCOMPARE(m_host->frameCount(), 1);
-    auto* entry = m_host->openWindow<frmBiorhythmCompatibilityMain>();
+    auto* entry =
+        m_host->window<frmBiorhythmCompatibilityMain>(kelvra::Program::CompatibilityEntry);
     QVERIFY(entry);
-    QVERIFY(!m_host->chooserVisible);
+    QVERIFY(!m_host->chooserVisible());
+    QVERIFY(m_host->main().exitScreen() != nullptr && !m_host->main().exitScreen()->isVisible());
     QVERIFY(m_roster->strPersonName[0].isEmpty());
     QCOMPARE(m_roster->dtBirthDate[0], modBiorhythmCompatibility::zeroDate());
     QCOMPARE(m_roster->intPersonsRemaining, 2);

@@ -37,18 +37,24 @@ private slots:
         m_ends = 0;
         kelvra::setProcessEnder([this] { ++m_ends; });
         kelvra::ProgramWindowFactory programs;
-        programs.chart = [this](kelvra::ProgramHost& host) {
-            return FakeProgramWindow::makeFor(host, kChart, m_closeLog);
-        };
-        programs.compatibilityEntry = [this](kelvra::ProgramHost& host) {
-            return FakeProgramWindow::makeFor(host, kEntry, m_closeLog);
-        };
+        programs.chart = fake(kChart);
+        programs.compatibilityEntry = fake(kEntry);
+        programs.compatibilityDisplay = fake(kDisplay);
         m_window = std::make_unique<frmMDI>(programs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
 
     void cleanup() { m_window.reset(); }
+
+private:
+    kelvra::ProgramWindowFactory::Make fake(const QString& name) {
+        return [this, name](kelvra::ProgramHost&) {
+            return new FakeProgramWindow(name, m_closeLog);
+        };
+    }
+
+private slots:
 
     void startsWithItsCaptionAndChooser() {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Kelvra Biorhythms v1.15"));
@@ -168,8 +174,8 @@ private slots:
     }
 
     void choosingTheChartClosesTheCompatibilityWindowsInOrder() {
-        m_window->showProgramWindow(new FakeProgramWindow(kEntry, m_closeLog));
-        m_window->showProgramWindow(new FakeProgramWindow(kDisplay, m_closeLog));
+        m_window->openProgram(kelvra::Program::CompatibilityEntry);
+        m_window->openProgram(kelvra::Program::CompatibilityDisplay);
         QTest::mouseClick(caption(3), Qt::LeftButton);
         QCOMPARE(m_closeLog, (std::vector<QString>{kDisplay, kEntry}));
         QCOMPARE(openWindowNames(), QStringList{kChart});
@@ -191,8 +197,8 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, opened);
         // Open the other program first, so every choice has something to close.
-        m_window->showProgramWindow(
-            FakeProgramWindow::makeFor(*m_window, opened == kChart ? kEntry : kChart, m_closeLog));
+        m_window->openProgram(opened == kChart ? kelvra::Program::CompatibilityEntry
+                                               : kelvra::Program::Chart);
         m_window->setChooserVisible(false);
         auto* widget = m_window->findChild<QWidget*>(control);
         QVERIFY(widget != nullptr);
@@ -221,9 +227,7 @@ private slots:
 
     void missingProgramOnlyClosesTheOthers() {
         kelvra::ProgramWindowFactory chartOnly;
-        chartOnly.chart = [this](kelvra::ProgramHost& host) {
-            return FakeProgramWindow::makeFor(host, kChart, m_closeLog);
-        };
+        chartOnly.chart = fake(kChart);
         m_window = std::make_unique<frmMDI>(chartOnly);
         m_window->show();
         QTest::mouseClick(button("cmdSelectOption_0"), Qt::LeftButton);

@@ -1,11 +1,17 @@
 #include "program_window.h"
 
-#include "app/child_menu_access_keys.h"
+#include "app_icons.h"
 
+#include <QAbstractSpinBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace kelvra {
 
@@ -16,21 +22,27 @@ ProgramWindow::ProgramWindow(const QString& objectName, const QString& caption, 
     , m_client(new QWidget(this)) {
     setObjectName(objectName);
     setWindowTitle(caption);
+    setWindowIcon(applicationIcon());
     setAttribute(Qt::WA_DeleteOnClose);
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    // The menus belong to the application's window, never to a desktop's global menu bar.
     m_menuBar->setNativeMenuBar(false);
-    new ChildMenuAccessKeys(*this, *m_menuBar);
+    m_menuBar->hide();
     m_client->setObjectName(QStringLiteral("clientArea"));
     m_client->setFixedSize(clientSize);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setMenuBar(m_menuBar);
     layout->addWidget(m_client);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 ProgramWindow::~ProgramWindow() = default;
+
+void ProgramWindow::focusFirstControl() {
+    (m_firstControl != nullptr ? m_firstControl : this)->setFocus(Qt::OtherFocusReason);
+}
 
 void ProgramWindow::closeWindow() {
     // Inside the main window the frame must go too, or an empty frame would stay behind;
@@ -46,6 +58,31 @@ void ProgramWindow::closeWindow() {
 void ProgramWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     finishClosing();
+}
+
+void ProgramWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!std::exchange(m_textBoxesWatched, true)) {
+        // Drop-down and spin boxes hand their keys to their text fields directly.
+        for (QWidget* box : findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(box) != nullptr ||
+                qobject_cast<QComboBox*>(box) != nullptr ||
+                qobject_cast<QAbstractSpinBox*>(box) != nullptr) {
+                box->installEventFilter(this);
+            }
+        }
+    }
+}
+
+bool ProgramWindow::eventFilter(QObject* watched, QEvent* event) {
+    // An access key the window does not have is no letter to type: the text stays as entered.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::AltModifier && !key->text().isEmpty()) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ProgramWindow::finishClosing() {

@@ -1,6 +1,4 @@
-#include "text_box_placeholder.h"
-
-#include "tell_a_friend.h"
+#include "focus_move_watcher.h"
 
 #include <QFocusEvent>
 #include <QWidget>
@@ -16,34 +14,30 @@ bool isRealFocusMove(const QEvent* event) {
 }
 } // namespace
 
-TextBoxPlaceholder::TextBoxPlaceholder(QWidget* box, QString placeholder, TextGetter text,
-                                       TextSetter setText)
+FocusMoveWatcher::FocusMoveWatcher(QWidget* box)
     : QObject(box)
-    , m_box(box)
-    , m_placeholder(std::move(placeholder))
-    , m_text(std::move(text))
-    , m_setText(std::move(setText)) {
+    , m_box(box) {
     box->installEventFilter(this);
 }
 
-bool TextBoxPlaceholder::eventFilter(QObject* watched, QEvent* event) {
+bool FocusMoveWatcher::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_box) {
         switch (event->type()) {
         case QEvent::FocusIn:
             // A box clicked while its window was inactive gets the focus only on activation.
             if (isRealFocusMove(event) || !m_holdsFocus) {
-                gotFocus();
+                gain();
             }
             break;
         case QEvent::FocusOut:
             if (isRealFocusMove(event)) {
-                lostFocus();
+                lose();
             }
             break;
         case QEvent::WindowActivate:
             // The focus moved to another box while the window was inactive, without a word.
             if (m_holdsFocus && m_box->window()->focusWidget() != m_box) {
-                lostFocus();
+                lose();
             }
             break;
         default:
@@ -53,18 +47,14 @@ bool TextBoxPlaceholder::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TextBoxPlaceholder::gotFocus() {
+void FocusMoveWatcher::gain() {
     m_holdsFocus = true;
-    if (modTellAFriend::trimBlanks(m_text()) == m_placeholder) {
-        m_setText(QString());
-    }
+    emit gotFocus();
 }
 
-void TextBoxPlaceholder::lostFocus() {
+void FocusMoveWatcher::lose() {
     m_holdsFocus = false;
-    if (modTellAFriend::trimBlanks(m_text()).isEmpty()) {
-        m_setText(m_placeholder);
-    }
+    emit lostFocus();
 }
 
 } // namespace kelvra

@@ -218,6 +218,23 @@ private slots:
         QCOMPARE(drawing.pixel(corner + QPoint(side - 1, side - 1)), rgbOf(kRed));
     }
 
+    // A focus frame shows while the surface has the focus, and never in its snapshot.
+    void focusFrameShowsWhileFocused() {
+        QCOMPARE(m_surface->focusPolicy(), Qt::TabFocus);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_surface->clearFocus();
+        const QImage snapshot = m_surface->snapshot();
+        const QRect inner = m_surface->contentsRect();
+        const QImage unfocused = m_surface->grab(inner).toImage();
+        m_surface->setFocus(Qt::TabFocusReason);
+        QVERIFY(m_surface->hasFocus());
+        const QImage focused = m_surface->grab(inner).toImage();
+        QVERIFY(countPixels(focused, rgbOf(kWhite)) > 400);
+        QCOMPARE(countPixels(unfocused, rgbOf(kWhite)), 0);
+        QCOMPARE(m_surface->snapshot(), snapshot);
+    }
+
     // The frame's lines are one device pixel thin, narrower than the frame on a scaled
     // screen: nothing under the frame may be left as it was before the surface painted.
     void frameIsPaintedWholeAtEveryScale_data() {

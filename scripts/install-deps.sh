@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian 12; does nothing when all is present.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -3,7 +3,7 @@
 # nothing when all is present.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev fonts-dejavu-core
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-dejavu-core
     desktop-file-utils appstream       # the metadata checks of the test suite
     dpkg-dev file                      # CPack's shlibdeps
     xvfb xauth xdotool x11-utils       # starting the installed package, the screenshots

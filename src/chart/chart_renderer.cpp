@@ -2,6 +2,8 @@
 
 #include "arc_plotter.h"
 #include "chart_axes.h"
+#include "chart_description.h"
+#include "chart_read_out.h"
 #include "chart_surface.h"
 #include "surface_label.h"
 #include "surface_line.h"
@@ -23,7 +25,7 @@ constexpr ColorValue kWhite = rgbColor(255, 255, 255);
 // Places a label by its designed rectangle, widened to its text and kept inside the area:
 // the corner labels were designed against the surface's outer size.
 void placeInCorner(SurfaceLabel& label, const QRect& designed, const QSize& area) {
-    const QSize size(std::max(designed.width(), label.sizeHint().width()), designed.height());
+    const QSize size = designed.size().expandedTo(label.sizeHint());
     label.resize(size);
     const int left = std::min(designed.left(), area.width() - size.width());
     const int top = std::min(designed.top(), area.height() - size.height());
@@ -46,8 +48,11 @@ BiorhythmChartRenderer::BiorhythmChartRenderer(ChartSurface& surface, ChartScale
         label->setTextColor(kWhite);
         m_percentLabels[index] = label;
     }
-    m_percentLabels[1]->resize(twipsSize(255, 195));
+    // Our bold face needs more than the designed width for the whole of "0%".
+    m_percentLabels[1]->resize(twipsSize(255, 195).expandedTo(m_percentLabels[1]->sizeHint()));
     placeCornerLabels();
+    keepChartDescribed(m_surface, QStringLiteral("Biorhythm chart"));
+    new ChartReadOut(m_surface);
 }
 
 void BiorhythmChartRenderer::placeCornerLabels() {
@@ -78,9 +83,13 @@ void BiorhythmChartRenderer::DrawBiorhythms(QDate birthDate, QDate reportDate) {
     m_surface.removeBackgroundPicture();
     ShowReportDate(reportDate);
     const std::int32_t daysLived = DaysLived(toCalendarDate(birthDate), toCalendarDate(reportDate));
+    ChartContents contents{QStringLiteral("Biorhythm Chart"), reportDate, {}};
     for (const Cycle& cycle : kCycles) {
         PlotCycleArcs(m_surface, daysLived, cycle.period, cycle.singleChartColor);
+        contents.curves.push_back({QString::fromLatin1(cycle.name), cycle.singleChartColor,
+                                   cycle.period, birthDate, reportDate});
     }
+    m_surface.setContents(std::move(contents));
 }
 
 } // namespace kelvra

@@ -6,6 +6,9 @@
 #include "app/color_conversion.h"
 #include "app/ui_font.h"
 
+#include "legend_colors.h"
+
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -19,9 +22,12 @@ double pixelsPerUnit(int pixels, double extent) {
     return extent > 0 ? pixels / extent : 0.0;
 }
 
-QRgb opaque(ColorValue color) {
-    return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                static_cast<int>((color >> 16) & 0xFF));
+// Assistive technology is told the surface is a chart, not a plain frame.
+QAccessibleInterface* chartAccessible(const QString& key, QObject* object) {
+    auto* surface = qobject_cast<ChartSurface*>(object);
+    return key == QLatin1String(ChartSurface::staticMetaObject.className()) && surface
+               ? new QAccessibleWidget(surface, QAccessible::Chart)
+               : nullptr;
 }
 } // namespace
 
@@ -30,6 +36,9 @@ ChartSurface::ChartSurface(QWidget* parent)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFont(uiFont(8.25));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::TabFocus);
+    static const bool accessibleAsChart = (QAccessible::installFactory(chartAccessible), true);
+    Q_UNUSED(accessibleAsChart)
     ensureDrawingMatchesDevice();
 }
 
@@ -59,30 +68,30 @@ void ChartSurface::clear() {
     ensureDrawingMatchesDevice();
     m_drawing.fill(Qt::transparent);
     scheduleRepaint();
+    m_contents = {};
+    emit contentsChanged();
+}
+
+void ChartSurface::setContents(ChartContents contents) {
+    m_contents = std::move(contents);
+    emit contentsChanged();
 }
 
 void ChartSurface::setPoint(float x, float y, ColorValue color) {
-    // Kept lean: a drawing run sets some 20 000 points. The device scale is checked by
-    // clear() and before painting; per point only a size change, which a hidden widget
-    // learns of without a resize event.
+    beginPoints()->set(x, y, opaquePixel(color));
+    endPoints();
+}
+
+std::optional<PointRaster> ChartSurface::beginPoints() {
+    // The device scale is checked by clear() and before painting; per batch only a size
+    // change, which a hidden widget learns of without a resize event.
     if (size() != m_knownSize) {
         ensureDrawingMatchesDevice();
     }
-    const double column = std::floor(x * m_unitsToPixels.width()) * m_pixelRatio;
-    const double row = std::floor(y * m_unitsToPixels.height()) * m_pixelRatio;
-    // Compared as doubles first, so a far-off or non-finite point is never cast.
-    if (!(column >= 0 && column < m_drawing.width() && row >= 0 && row < m_drawing.height())) {
-        return;
-    }
-    const int left = static_cast<int>(column);
-    const int top = static_cast<int>(row);
-    const int right = std::min(left + m_pointSize, m_drawing.width());
-    const int bottom = std::min(top + m_pointSize, m_drawing.height());
-    const QRgb pixel = opaque(color);
-    for (int line = top; line < bottom; ++line) {
-        auto* bits = reinterpret_cast<QRgb*>(m_drawing.scanLine(line));
-        std::fill(bits + left, bits + right, pixel);
-    }
+    return PointRaster(m_drawing, m_unitsToPixels * m_pixelRatio, m_pointSize);
+}
+
+void ChartSurface::endPoints() {
     scheduleRepaint();
 }
 
@@ -138,7 +147,10 @@ double ChartSurface::yFromPixels(double pixels) const {
 
 QImage ChartSurface::snapshot() {
     ensureDrawingMatchesDevice();
-    return grab(contentsRect()).toImage();
+    m_grabbing = true;
+    QImage image = grab(contentsRect()).toImage();
+    m_grabbing = false;
+    return image;
 }
 
 void ChartSurface::scheduleRepaint() {
@@ -166,8 +178,31 @@ void ChartSurface::paintEvent(QPaintEvent* event) {
     }
     painter.drawImage(inner.topLeft(), m_drawing);
     paintLines(painter);
+    paintFocusFrame(painter);
     painter.setClipping(false);
     drawFrame(&painter);
+}
+
+void ChartSurface::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void ChartSurface::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    update();
+}
+
+void ChartSurface::paintFocusFrame(QPainter& painter) const {
+    if (!hasFocus() || m_grabbing) {
+        return;
+    }
+    // Dotted, in the colour that reads on the chart's background, just inside its edge.
+    QPen pen(textColorOn(toQColor(m_backgroundColor)), 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(contentsRect()).adjusted(1.5, 1.5, -1.5, -1.5));
 }
 
 void ChartSurface::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart_contents.h"
 #include "point_sink.h"
 
 #include <QFrame>
@@ -18,7 +19,9 @@ inline constexpr double kSurfaceVerticalExtent = 159.107;
 // cleared, also when the window is covered. Line and label overlays lie above the image,
 // are positioned in user units, survive clearing and keep their place on screen when the
 // horizontal extent changes. The image is kept at device resolution, and a point is one
-// logical pixel, so curves stay sharp and unbroken on high-DPI screens.
+// logical pixel square placed with device-pixel precision, so curves stay smooth, unbroken
+// and of the same weight on high-DPI screens. The surface takes the focus by Tab only, never
+// by a click, so a press on the chart leaves the box being edited alone.
 class ChartSurface : public QFrame, public PointSink {
     Q_OBJECT
 public:
@@ -39,9 +42,15 @@ public:
     void removeBackgroundPicture();
     bool hasBackgroundPicture() const { return !m_backgroundPicture.isNull(); }
 
-    // Erases every drawn point; background and overlays stay.
+    // Erases every drawn point and forgets what they showed; background and overlays stay.
     void clear();
+
+    // What the drawing shows; set by each drawing run after its points.
+    const ChartContents& contents() const { return m_contents; }
+    void setContents(ChartContents contents);
     void setPoint(float x, float y, ColorValue color) override;
+    std::optional<PointRaster> beginPoints() override;
+    void endPoints() override;
 
     // Size of the text in the surface's font: width in horizontal units, height in vertical.
     double textWidth(const QString& text) const;
@@ -64,11 +73,18 @@ public:
 
     // The retained drawing at device resolution, transparent where nothing is drawn.
     const QImage& drawing() const { return m_drawing; }
-    // The inner area as shown: background, picture, drawing, lines and labels.
+    // The inner area as shown: background, picture, drawing, lines and labels, without the
+    // focus frame.
     QImage snapshot();
+
+signals:
+    // The drawing was cleared or a drawing run finished.
+    void contentsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -76,6 +92,7 @@ private:
     void scheduleRepaint();
     void updateScale();
     void paintLines(QPainter& painter) const;
+    void paintFocusFrame(QPainter& painter) const;
 
     double m_horizontalExtent = kSurfaceVerticalExtent;
     ColorValue m_backgroundColor = 0;
@@ -86,6 +103,8 @@ private:
     double m_pixelRatio = 1.0;
     int m_pointSize = 1;
     bool m_repaintPending = false;
+    bool m_grabbing = false;
+    ChartContents m_contents;
 };
 
 } // namespace kelvra

@@ -3,6 +3,7 @@
 #include "chart_date_corrections.h"
 #include "chart_date_lists.h"
 #include "chart_explanations.h"
+#include "chart_keeper.h"
 #include "chart_renderer.h"
 #include "chart_surface.h"
 #include "compose_chart_date.h"
@@ -77,6 +78,7 @@ frmBiorhythmChart::frmBiorhythmChart(QSettings& settings, QWidget* parent)
     arrangeTabOrder();
     m_renderer = std::make_unique<BiorhythmChartRenderer>(
         *m_surface, ChartScaleLabels{m_lblLeast, m_lblDate, m_lblMost});
+    new ChartKeeper(*m_surface, *this);
 
     Form_Load(settings);
 }

@@ -1,5 +1,9 @@
 #include "date_box.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
 namespace kelvra {
 
 DateBox::DateBox(QWidget* parent)
@@ -12,6 +16,24 @@ void DateBox::showPopup() {
         setCurrentIndex(shown);
     }
     QComboBox::showPopup();
+}
+
+bool DateBox::event(QEvent* event) {
+    // An editable box's line edit claims the key itself.
+    if (event->type() == QEvent::ShortcutOverride && !isEditable() &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QComboBox::event(event);
+}
+
+void DateBox::keyPressEvent(QKeyEvent* event) {
+    if (!isEditable() && event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(currentText());
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 } // namespace kelvra

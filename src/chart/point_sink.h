@@ -1,6 +1,10 @@
 #pragma once
 
+#include "point_raster.h"
+
 #include "engine/color_value.h"
+
+#include <optional>
 
 namespace kelvra {
 
@@ -17,6 +21,11 @@ public:
 
     // Sets one point at (x, y) in user units; points outside the area are ignored.
     virtual void setPoint(float x, float y, ColorValue color) = 0;
+
+    // Direct access to the pixels for a batch of points, where the sink keeps an image; a
+    // batch ends with endPoints(). A sink without one gets every point through setPoint.
+    virtual std::optional<PointRaster> beginPoints() { return std::nullopt; }
+    virtual void endPoints() {}
 };
 
 } // namespace kelvra

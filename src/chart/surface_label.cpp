@@ -5,6 +5,8 @@
 #include "app/color_conversion.h"
 #include "app/palette_colors.h"
 
+#include <QPainter>
+
 #include <cmath>
 
 namespace kelvra {
@@ -41,6 +43,14 @@ void SurfaceLabel::setPixelPosition(QPointF position) {
 
 void SurfaceLabel::setTextColor(ColorValue color) {
     kelvra::setTextColor(this, toQColor(color));
+}
+
+void SurfaceLabel::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), toQColor(m_surface.backgroundColor()));
+    }
+    QLabel::paintEvent(event);
 }
 
 void SurfaceLabel::place() {

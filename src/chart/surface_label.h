@@ -9,7 +9,8 @@ namespace kelvra {
 class ChartSurface;
 
 // A text lying over a chart surface's image. Its left and top edges are set in user units
-// but held in pixels, so it keeps its place on screen when the surface's extent changes.
+// but held in pixels, so it keeps its place on screen when the surface's extent changes. It
+// stands on the surface's background colour, so no curve runs through its text.
 class SurfaceLabel : public QLabel {
     Q_OBJECT
 public:
@@ -27,6 +28,9 @@ public:
 
     // Sets the text colour (0x00BBGGRR).
     void setTextColor(ColorValue color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void place();

@@ -6,6 +6,8 @@
 #include "app/ui_font.h"
 #include "chart/arc_plotter.h"
 #include "chart/chart_axes.h"
+#include "chart/chart_description.h"
+#include "chart/chart_read_out.h"
 #include "chart/chart_surface.h"
 #include "chart/surface_label.h"
 #include "chart/surface_line.h"
@@ -43,6 +45,8 @@ CompatibilityChart::CompatibilityChart(ChartSurface& surface, CompatibilityScale
     , m_labels(labels) {
     m_surface.setBackgroundColor(kWhite);
     createOverlays();
+    keepChartDescribed(m_surface, QStringLiteral("Compatibility chart"));
+    new ChartReadOut(m_surface);
 }
 
 void CompatibilityChart::createOverlays() {
@@ -139,7 +143,11 @@ void CompatibilityChart::DrawCycle(const modBiorhythmCompatibility& roster,
                                    std::size_t cycleIndex) {
     clear();
     ShowReportDate(roster.dtReportDate[0]);
-    const int period = kCycles.at(cycleIndex).period;
+    const Cycle& cycle = kCycles.at(cycleIndex);
+    const int period = cycle.period;
+    ChartContents contents{QStringLiteral("%1 Compatibility").arg(QLatin1String(cycle.name)),
+                           roster.dtReportDate[0],
+                           {}};
     for (int i = 0; i < roster.personCount(); ++i) {
         const auto slot = static_cast<std::size_t>(i);
         const QDate birth = roster.dtBirthDate[slot];
@@ -149,7 +157,10 @@ void CompatibilityChart::DrawCycle(const modBiorhythmCompatibility& roster,
         }
         const std::int32_t daysLived = DaysLived(toCalendarDate(birth), toCalendarDate(report));
         PlotCycleArcs(m_surface, daysLived, period, roster.lngLineColor[slot]);
+        contents.curves.push_back(
+            {roster.strPersonName[slot], roster.lngLineColor[slot], period, birth, report});
     }
+    m_surface.setContents(std::move(contents));
 }
 
 void CompatibilityChart::ShowReportDate(QDate reportDate) {

@@ -11,6 +11,7 @@
 #include "app/program_host.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
+#include "chart/chart_keeper.h"
 #include "chart/chart_surface.h"
 #include "compatibility_chart.h"
 #include "compatibility_views.h"
@@ -91,6 +92,7 @@ void frmBiorhythmCompatibilityDisplay::buildScale() {
     m_picBiorhythm->setGeometry(twipsRect(120, 750, 11505, 3735));
     m_chart = std::make_unique<CompatibilityChart>(
         *m_picBiorhythm, CompatibilityScaleLabels{m_lblLeast, m_lblDate, m_lblMost});
+    new ChartKeeper(*m_picBiorhythm, *this);
 }
 
 void frmBiorhythmCompatibilityDisplay::buildDetailsPanel() {

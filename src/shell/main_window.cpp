@@ -62,6 +62,9 @@ frmMDI::frmMDI(ProgramWindowFactory programs, QWidget* parent)
 }
 
 frmMDI::~frmMDI() {
+    // The children go after this body, and their closing must not call back into it.
+    disconnect(m_keyOwnerWatch);
+    disconnect(m_programArea, nullptr, this, nullptr);
     delete m_exitScreen.data();
 }
 
@@ -75,7 +78,7 @@ void frmMDI::buildPaneKeys() {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmMDI::switchPane);
     }
     // The main window's own access keys stand back while a program window has the keyboard.
-    connect(qApp, &QApplication::focusChanged, this, &frmMDI::settleKeyOwner);
+    m_keyOwnerWatch = connect(qApp, &QApplication::focusChanged, this, &frmMDI::settleKeyOwner);
     // A window that closes is still shown while it tells of it; look once it has gone.
     connect(m_programArea, &ProgramArea::programClosed, this,
             [this] { QTimer::singleShot(0, this, &frmMDI::settleKeyOwner); });

@@ -88,6 +88,7 @@ private:
     QPushButton* m_exitButton = nullptr;
     QPushButton* m_firstStripControl = nullptr;
     QPointer<frmNagScreen2> m_exitScreen;
+    QMetaObject::Connection m_keyOwnerWatch;
 };
 
 } // namespace kelvra

@@ -91,6 +91,39 @@ QImage drawOneCycle(std::size_t index, std::int32_t daysLived) {
     return page.surface->drawing().convertToFormat(QImage::Format_ARGB32);
 }
 
+// Sets every point on its own, as the surface promises: a square of one logical pixel at
+// the device pixel the point falls on.
+class ReferenceSink : public PointSink {
+public:
+    explicit ReferenceSink(qreal ratio)
+        : image(QSize(kInner, kInner) * ratio, QImage::Format_ARGB32)
+        , m_scaleX(kInner / 28.0 * ratio)
+        , m_scaleY(kInner / kSurfaceVerticalExtent * ratio)
+        , m_side(qRound(ratio)) {
+        image.fill(Qt::transparent);
+    }
+    double horizontalExtent() const override { return 28; }
+    double verticalExtent() const override { return kSurfaceVerticalExtent; }
+    void setPoint(float x, float y, ColorValue color) override {
+        const double column = std::floor(x * m_scaleX);
+        const double row = std::floor(y * m_scaleY);
+        const QRect square = QRect(0, 0, m_side, m_side).translated(column, row);
+        if (column >= 0 && column < image.width() && row >= 0 && row < image.height()) {
+            for (int y = square.top(); y <= std::min(square.bottom(), image.height() - 1); ++y) {
+                for (int x = square.left(); x <= std::min(square.right(), image.width() - 1); ++x) {
+                    image.setPixel(x, y, rgbOf(color));
+                }
+            }
+        }
+    }
+    QImage image;
+
+private:
+    double m_scaleX;
+    double m_scaleY;
+    int m_side;
+};
+
 QImage drawChart(QDate birth, QDate report) {
     ChartPage page;
     page.renderer->LayoutChartAxes(report);
@@ -370,6 +403,66 @@ private slots:
         QVERIFY2(std::abs(zero->left() - 23) < 0.6, qPrintable(QString::number(zero->left())));
         // Just below the midline, by half the text's width taken as a height.
         QCOMPARE(zero->top(), kSurfaceVerticalExtent / 2 + page.surface->textWidth("0%") / 2);
+    }
+
+    // Run again at 200 % by CTest.
+    void drawingRunSetsTheSamePixelsAsSinglePoints() {
+        ChartPage page;
+        page.renderer->LayoutChartAxes(QDate(2026, 12, 8));
+        const QDate birth(1980, 1, 4);
+        for (int step = 0; step < 300; ++step) {
+            const int daysLived = step * 71 - 3000;
+            page.renderer->DrawBiorhythms(birth, birth.addDays(daysLived));
+            ReferenceSink reference(page.surface->devicePixelRatioF());
+            for (const Cycle& cycle : kCycles) {
+                PlotCycleArcs(reference, daysLived, cycle.period, cycle.singleChartColor);
+            }
+            const QImage drawn = page.surface->drawing().convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(drawn == reference.image, qPrintable(QString::number(daysLived)));
+        }
+    }
+
+    // At 200 % the curve is placed by device pixels, not in blocks on the logical grid.
+    void curvePixelsLieOffTheLogicalGridAtDoubleScale() {
+        ChartPage page;
+        if (page.surface->devicePixelRatioF() < 2) {
+            QSKIP("runs with QT_SCALE_FACTOR=2");
+        }
+        page.renderer->LayoutChartAxes(QDate(2026, 12, 9));
+        page.renderer->DrawBiorhythms(QDate(1980, 1, 4), QDate(2026, 12, 9));
+        const QImage drawn = page.surface->drawing().convertToFormat(QImage::Format_ARGB32);
+        int curve = 0;
+        int inAlignedBlocks = 0;
+        for (int y = 0; y + 1 < drawn.height(); y += 2) {
+            for (int x = 0; x + 1 < drawn.width(); x += 2) {
+                const std::array<QRgb, 4> block{drawn.pixel(x, y), drawn.pixel(x + 1, y),
+                                                drawn.pixel(x, y + 1), drawn.pixel(x + 1, y + 1)};
+                const int drawnPixels = static_cast<int>(std::count_if(
+                    block.begin(), block.end(), [](QRgb pixel) { return qAlpha(pixel) != 0; }));
+                curve += drawnPixels;
+                const bool whole = std::all_of(block.begin(), block.end(),
+                                               [&block](QRgb pixel) { return pixel == block[0]; });
+                inAlignedBlocks += whole ? drawnPixels : 0;
+            }
+        }
+        QVERIFY(curve > 8000);
+        QVERIFY2(inAlignedBlocks < curve / 2,
+                 qPrintable(QStringLiteral("%1 of %2").arg(inAlignedBlocks).arg(curve)));
+    }
+
+    // The whole "%" of "0%", and every other text, stands above the curves running under it.
+    void overlayTextsStandWholeAboveTheCurves() {
+        ChartPage page;
+        page.renderer->LayoutChartAxes(QDate(2026, 12, 8));
+        const auto* zero = page.surface->findChild<SurfaceLabel*>(QStringLiteral("lblPercent_1"));
+        QDate report(2026, 12, 8);
+        do {
+            report = report.addDays(1);
+            page.renderer->DrawBiorhythms(QDate(1980, 1, 4), report);
+        } while (!drawnUnder(*page.surface, *zero) && report < QDate(2027, 2, 1));
+        QVERIFY(drawnUnder(*page.surface, *zero));
+        const QStringList faults = overlayTextFaults(*page.surface);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
     void dateLabelFollowsTheDrawnReportDate() {

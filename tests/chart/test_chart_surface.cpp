@@ -199,8 +199,8 @@ private slots:
         QCOMPARE(countPixels(m_window->grab().toImage(), rgbOf(kRed)), side * side);
     }
 
-    // At any screen scale the image has device resolution and a point covers one logical
-    // pixel (run again with QT_SCALE_FACTOR=2 by CTest).
+    // At any screen scale the image has device resolution, and a point is a square of one
+    // logical pixel placed with device-pixel precision (run again with QT_SCALE_FACTOR=2).
     void imageHasDeviceResolution() {
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -211,7 +211,28 @@ private slots:
         QCOMPARE(drawing.devicePixelRatio(), ratio);
         const int side = qRound(ratio);
         QCOMPARE(countPixels(drawing, rgbOf(kRed)), side * side);
-        QCOMPARE(drawing.pixel(qFloor(213 * ratio), qFloor(213 * ratio)), rgbOf(kRed));
+        // 213.5 and 213.49 logical pixels: at 200 % the square starts on an odd column.
+        const QPoint corner(qFloor(14 * 427 / 28.0 * ratio),
+                            qFloor(79.5535f * (427 / 159.107) * ratio));
+        QCOMPARE(drawing.pixel(corner), rgbOf(kRed));
+        QCOMPARE(drawing.pixel(corner + QPoint(side - 1, side - 1)), rgbOf(kRed));
+    }
+
+    // A focus frame shows while the surface has the focus, and never in its snapshot.
+    void focusFrameShowsWhileFocused() {
+        QCOMPARE(m_surface->focusPolicy(), Qt::TabFocus);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_surface->clearFocus();
+        const QImage snapshot = m_surface->snapshot();
+        const QRect inner = m_surface->contentsRect();
+        const QImage unfocused = m_surface->grab(inner).toImage();
+        m_surface->setFocus(Qt::TabFocusReason);
+        QVERIFY(m_surface->hasFocus());
+        const QImage focused = m_surface->grab(inner).toImage();
+        QVERIFY(countPixels(focused, rgbOf(kWhite)) > 400);
+        QCOMPARE(countPixels(unfocused, rgbOf(kWhite)), 0);
+        QCOMPARE(m_surface->snapshot(), snapshot);
     }
 
     // The frame's lines are one device pixel thin, narrower than the frame on a scaled

@@ -5,13 +5,17 @@
 #include "app/date_conversion.h"
 #include "app/short_date.h"
 #include "app/twips.h"
+#include "chart/chart_read_out.h"
 #include "chart/chart_surface.h"
+#include "chart/cycle_reading.h"
 #include "chart/surface_label.h"
 #include "chart/surface_line.h"
 #include "compat/compatibility_chart.h"
 #include "compat/person_roster.h"
+#include "engine/calendar_date.h"
 #include "engine/cycle.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 #include <QTest>
@@ -96,6 +100,8 @@ private slots:
     void eachCurveFollowsItsOwnReportDate_data();
     void eachCurveFollowsItsOwnReportDate();
     void redrawingReplacesTheCurves();
+    void readOutAndDescriptionNameBothPeople();
+    void overlayTextsStandWholeAboveTheCurves();
 
 private:
     modBiorhythmCompatibility couple(QDate birth0, QDate report0, QDate birth1, QDate report1) {
@@ -329,6 +335,57 @@ void CompatibilityChartTest::redrawingReplacesTheCurves() {
             QCOMPARE(cleared.pixel(x, y), kWhitePixel);
         }
     }
+}
+
+// Each person is read from his or her own report date, in the pop-up and the description.
+void CompatibilityChartTest::readOutAndDescriptionNameBothPeople() {
+    ChartFixture chart;
+    chart.m_window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart.m_window));
+    const modBiorhythmCompatibility roster =
+        couple(QDate(1980, 1, 4), QDate(2026, 12, 9), QDate(1975, 6, 30), QDate(2026, 12, 11));
+    chart.m_chart->LayoutCompatibilityGrid(roster.dtReportDate[0]);
+    chart.m_chart->DrawCycle(roster, 1);
+
+    const QString description =
+        QAccessible::queryAccessibleInterface(&chart.m_surface)->text(QAccessible::Description);
+    QVERIFY(description.startsWith(QStringLiteral("Emotional Compatibility.")));
+    for (std::size_t slot = 0; slot < 2; ++slot) {
+        const std::int32_t daysLived = DaysLived(toCalendarDate(roster.dtBirthDate[slot]),
+                                                 toCalendarDate(roster.dtReportDate[slot]));
+        const QString expected =
+            QStringLiteral("%1, report date %2: %3, %4.")
+                .arg(roster.strPersonName[slot], formatShortDate(roster.dtReportDate[slot]),
+                     percentText(CyclePercentAt(daysLived, 28, 14, kChartWindowDays)),
+                     phaseText(PhaseOnDay(daysLived, 28)));
+        QVERIFY2(description.contains(expected), qPrintable(description));
+    }
+
+    const QPoint point = chart.m_surface.contentsRect().topLeft() + QPoint(300, 100);
+    QTest::mouseMove(&chart.m_surface, point);
+    const QLabel& popup = chart.m_surface.findChild<ChartReadOut*>()->popup();
+    QTRY_VERIFY(popup.isVisible());
+    const double x = chart.m_surface.xFromPixels(300.5);
+    const auto day = static_cast<qint64>(std::round(x - 14));
+    for (std::size_t slot = 0; slot < 2; ++slot) {
+        QVERIFY(popup.text().contains(roster.strPersonName[slot]));
+        QVERIFY(popup.text().contains(formatShortDate(roster.dtReportDate[slot].addDays(day))));
+    }
+}
+
+// The minus of "-100%" stays whole where a trough runs through it, as every other text.
+void CompatibilityChartTest::overlayTextsStandWholeAboveTheCurves() {
+    ChartFixture chart;
+    QDate report(2026, 12, 9);
+    chart.m_chart->LayoutCompatibilityGrid(report);
+    const SurfaceLabel* minus = chart.label("lblPercent_3");
+    do {
+        report = report.addDays(1);
+        chart.m_chart->DrawCycle(couple(QDate(1980, 1, 4), report, QDate(1975, 6, 30), report), 0);
+    } while (!drawnUnder(chart.m_surface, *minus) && report < QDate(2027, 2, 1));
+    QVERIFY(drawnUnder(chart.m_surface, *minus));
+    const QStringList faults = overlayTextFaults(chart.m_surface);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
 KELVRA_TEST_MAIN(CompatibilityChartTest)

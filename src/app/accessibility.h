@@ -1,0 +1,32 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+namespace kelvra {
+
+// Teaches assistive technology about the application's own controls: clickable labels as
+// links or buttons with a press action, decorative pictures left out, and controls out of
+// sight reported as off-screen. Safe to call any number of times; the first call counts.
+void installAccessibility();
+
+// Serves the widget through the application's own accessibility from now on, whatever
+// interface Qt made for it while it was being built.
+void adoptAccessibility(QWidget* widget);
+
+// Names the control for assistive technology. A drop-down box keeps the name as its name,
+// where Qt's own interface would report its value instead.
+void nameForAssistiveTechnology(QWidget* control, const QString& name);
+
+// Leaves a picture that only decorates out of what assistive technology reads.
+void markDecorative(QWidget* picture);
+
+// The control keeps its access key and tab stop, but assistive technology hears that it
+// cannot be seen whenever it lies outside its containers or under a sibling.
+void reportWhenOutOfView(QWidget* control);
+
+// True when the shown control cannot be seen: clipped away by its containers, or covered
+// (all but a sliver) by a sibling drawn above it.
+bool isOutOfView(const QWidget* control);
+
+} // namespace kelvra

@@ -189,6 +189,13 @@ void reportWhenOutOfView(QWidget* control) {
     adoptAccessibility(control);
 }
 
+void announceViewChange(QWidget* control) {
+    QAccessible::State changed;
+    changed.offscreen = true;
+    QAccessibleStateChangeEvent event(control, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 bool isOutOfView(const QWidget* control) {
     if (!control->isVisible()) {
         return false;

@@ -25,6 +25,9 @@ void markDecorative(QWidget* picture);
 // cannot be seen whenever it lies outside its containers or under a sibling.
 void reportWhenOutOfView(QWidget* control);
 
+// Tells assistive technology that the control may have come into view or gone out of it.
+void announceViewChange(QWidget* control);
+
 // True when the shown control cannot be seen: clipped away by its containers, or covered
 // (all but a sliver) by a sibling drawn above it.
 bool isOutOfView(const QWidget* control);

@@ -83,6 +83,10 @@ void ClickableLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     QStyleOptionFocusRect frame;
     frame.initFrom(this);
+    // Inside a sunken frame, where the frame's own shading would hide it.
+    if (frameWidth() > 0) {
+        frame.rect = contentsRect().adjusted(1, 1, -1, -1);
+    }
     frame.backgroundColor = palette().color(backgroundRole());
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }

@@ -20,14 +20,6 @@ using namespace kelvra;
 namespace {
 const QDate kToday(2026, 12, 9);
 
-void fillCouple(modBiorhythmCompatibility& roster) {
-    roster.intTotalPersons = 2;
-    roster.strPersonName = {"Ann", "Bob", ""};
-    roster.dtBirthDate = {QDate(1980, 1, 4), QDate(1982, 7, 9), QDate()};
-    roster.dtReportDate = {kToday, kToday, QDate()};
-    roster.lngLineColor = {0x0000FF, 0xC00000, 0};
-}
-
 QAccessibleInterface* accessOf(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget);
 }
@@ -101,7 +93,7 @@ private:
 void AccessibilityTest::init() {
     setTodayOverride(kToday);
     m_roster = modBiorhythmCompatibility();
-    fillCouple(m_roster);
+    fillCouple(m_roster, kToday);
     m_host = std::make_unique<HostedPrograms>(m_roster);
     m_answerer = std::make_unique<ModalAnswerer>();
     m_urls = std::make_unique<UrlRecorder>();

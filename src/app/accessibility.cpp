@@ -15,6 +15,7 @@ namespace {
 constexpr char kDecorative[] = "kelvraDecorative";
 constexpr char kMayLeaveView[] = "kelvraMayLeaveView";
 constexpr char kOwnName[] = "kelvraOwnName";
+constexpr char kRole[] = "kelvraRole";
 
 QString withoutAccessKey(QString text) {
     // "&&" stands for one ampersand; a single one marks the access key.
@@ -27,6 +28,9 @@ qint64 area(const QRect& rect) {
 }
 
 QAccessible::Role roleOf(const QWidget* widget) {
+    if (const QVariant given = widget->property(kRole); given.isValid()) {
+        return static_cast<QAccessible::Role>(given.toInt());
+    }
     if (const auto* label = qobject_cast<const ClickableLabel*>(widget)) {
         return label->accessibleRole();
     }
@@ -144,7 +148,8 @@ QAccessibleInterface* accessFactory(const QString& className, QObject* object) {
     }
     // Only the most derived class answers, so Qt's own interfaces serve every other widget.
     const bool ours = className == QLatin1String(ClickableLabel::staticMetaObject.className());
-    if (ours || widget->property(kMayLeaveView).toBool() || widget->property(kOwnName).toBool()) {
+    if (ours || widget->property(kMayLeaveView).toBool() || widget->property(kOwnName).toBool() ||
+        widget->property(kRole).isValid()) {
         return new ControlAccess(widget, roleOf(widget));
     }
     return nullptr;
@@ -177,6 +182,11 @@ void nameForAssistiveTechnology(QWidget* control, const QString& name) {
             field->setAccessibleName(name);
         }
     }
+}
+
+void reportRole(QWidget* control, QAccessible::Role role) {
+    control->setProperty(kRole, static_cast<int>(role));
+    adoptAccessibility(control);
 }
 
 void markDecorative(QWidget* picture) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAccessible>
+
 class QString;
 class QWidget;
 
@@ -17,6 +19,10 @@ void adoptAccessibility(QWidget* widget);
 // Names the control for assistive technology. A drop-down box keeps the name as its name,
 // where Qt's own interface would report its value instead.
 void nameForAssistiveTechnology(QWidget* control, const QString& name);
+
+// Tells assistive technology what the control is where Qt's own interface cannot know it,
+// such as a chart drawn on a frame.
+void reportRole(QWidget* control, QAccessible::Role role);
 
 // Leaves a picture that only decorates out of what assistive technology reads.
 void markDecorative(QWidget* picture);

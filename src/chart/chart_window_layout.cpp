@@ -136,6 +136,7 @@ void frmBiorhythmChart::buildChartArea(QWidget& client) {
     }
     m_surface =
         place<ChartSurface>(client, QStringLiteral("picBiorhythm"), twipsRect(30, 780, 6465, 6465));
+    reportRole(m_surface, QAccessible::Chart);
 }
 
 void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
@@ -287,10 +288,10 @@ void frmBiorhythmChart::arrangeTabOrder() {
         QWidget::setTabOrder(order[index - 1], order[index]);
     }
     setFirstControl(order.front());
-    // The links and the legend follow the boxes and the button.
+    // The links, the legend and the chart follow the boxes and the button.
     QWidget* previous = order.back();
-    for (const char* name :
-         {"Label1", "picExplain", "lblRed", "lblGreen", "lblViolet", "lblCobrand"}) {
+    for (const char* name : {"Label1", "picExplain", "lblRed", "lblGreen", "lblViolet",
+                             "lblCobrand", "picBiorhythm"}) {
         QWidget* next = findChild<QWidget*>(QLatin1String(name));
         QWidget::setTabOrder(previous, next);
         previous = next;

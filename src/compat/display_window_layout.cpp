@@ -93,6 +93,7 @@ void frmBiorhythmCompatibilityDisplay::buildScale() {
     m_picBiorhythm = new ChartSurface(client);
     m_picBiorhythm->setObjectName(QStringLiteral("picBiorhythm"));
     m_picBiorhythm->setGeometry(twipsRect(120, 750, 11505, 3735));
+    reportRole(m_picBiorhythm, QAccessible::Chart);
     m_chart = std::make_unique<CompatibilityChart>(
         *m_picBiorhythm, CompatibilityScaleLabels{m_lblLeast, m_lblDate, m_lblMost});
     new ChartKeeper(*m_picBiorhythm, *this);

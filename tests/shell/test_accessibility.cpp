@@ -51,6 +51,9 @@ QAccessible::Role fittingRole(const QWidget* control) {
     if (kind == "QLineEdit" || kind == "QPlainTextEdit") {
         return QAccessible::EditableText;
     }
+    if (kind == "kelvra::ChartSurface") {
+        return QAccessible::Chart;
+    }
     return QAccessible::NoRole;
 }
 } // namespace
@@ -161,7 +164,7 @@ void AccessibilityTest::tabWalksEachWindowInOrder_data() {
                                           "cboBirthMonth",  "cmdBiorythm",  "cboBirthYear",
                                           "cboReportYear",  "Label1",       "picExplain",
                                           "lblRed",         "lblGreen",     "lblViolet",
-                                          "lblCobrand"};
+                                          "lblCobrand",     "picBiorhythm"};
     QTest::newRow("entry") << "entry"
                            // Tab walks through the day, month and year of a date picker;
                            // the two sex options are one stop, whose arrows choose.
@@ -170,9 +173,9 @@ void AccessibilityTest::tabWalksEachWindowInOrder_data() {
                                           "dtpReportDate", "dtpReportDate",  "dtpReportDate",
                                           "Picture1",      "lblFullBrand"};
     QTest::newRow("display") << "display"
-                             << QStringList{"cmdToday",    "cmdPrevDay",   "cmdNextDay",
-                                            "cmdPhysical", "cmdEmotional", "cmdIntellectual",
-                                            "cmdBack"};
+                             << QStringList{"cmdToday",        "cmdPrevDay",  "cmdNextDay",
+                                            "picBiorhythm",    "cmdPhysical", "cmdEmotional",
+                                            "cmdIntellectual", "cmdBack"};
     QTest::newRow("about") << "about" << QStringList{"cmdOK", "lblHomePage", "lblCoBrand"};
     QTest::newRow("exit") << "exit" << QStringList{"cmdClose",      "Check1",     "txtName",
                                                    "cmdSubmit",     "txtEmail",   "txtFriendEmail",

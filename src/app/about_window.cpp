@@ -1,5 +1,6 @@
 #include "about_window.h"
 
+#include "accessibility.h"
 #include "app_icons.h"
 #include "app_identity.h"
 #include "clickable_label.h"
@@ -35,6 +36,7 @@ ClickableLabel* addLink(QWidget* parent, const char* name, const QString& text, 
     link->setFont(uiFont(8.25, false, true));
     setTextColor(link, kCyan);
     link->makeLink();
+    link->makeKeyboardLink();
     link->move(topLeft);
     link->adjustSize();
     return link;
@@ -67,6 +69,7 @@ void frmAbout::buildTexts() {
     icon->setObjectName(QStringLiteral("Picture1"));
     icon->setGeometry(twipsRect(120, 120, 480, 480));
     icon->setPixmap(applicationPixmap());
+    markDecorative(icon);
 
     QLabel* title = addLabel(this, "Label2", kVersionCaption, uiFont(9.75, true));
     title->move(twipsPoint(840, 240));

@@ -6,6 +6,7 @@
 #include "chart_surface.h"
 #include "date_box.h"
 
+#include "app/accessibility.h"
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/help_menu.h"
@@ -60,6 +61,15 @@ QComboBox* placeDateBox(QWidget& frame, const QString& name, const QRect& twips,
     return box;
 }
 
+// Each box is named for assistive technology after its row's caption, e.g. "Birthday: day".
+void nameDateBoxes(const QLabel& caption, const std::array<QComboBox*, 3>& boxes) {
+    const std::array<QString, 3> parts{QStringLiteral("month"), QStringLiteral("day"),
+                                       QStringLiteral("year")};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        nameForAssistiveTechnology(boxes.at(i), caption.text() + parts.at(i));
+    }
+}
+
 ClickableLabel* placeLink(QWidget& container, const QString& name, const QRect& twips,
                           const QString& text) {
     auto* link = place<ClickableLabel>(container, name, twips, text);
@@ -68,6 +78,7 @@ ClickableLabel* placeLink(QWidget& container, const QString& name, const QRect& 
     // Blue stays readable only on the light face it was chosen for.
     setTextOnBackground(link, toQColor(kLinkBlue), kFixedLightFace);
     link->makeLink();
+    link->makeKeyboardLink();
     return link;
 }
 
@@ -125,6 +136,7 @@ void frmBiorhythmChart::buildChartArea(QWidget& client) {
     }
     m_surface =
         place<ChartSurface>(client, QStringLiteral("picBiorhythm"), twipsRect(30, 780, 6465, 6465));
+    reportRole(m_surface, QAccessible::Chart);
 }
 
 void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
@@ -143,6 +155,10 @@ void frmBiorhythmChart::buildDetailsPanel(QWidget& client) {
     }
 
     buildDateBoxes(*frame);
+    birthday->setBuddy(m_cboBirthMonth);
+    report->setBuddy(m_cboReportMonth);
+    nameDateBoxes(*birthday, {m_cboBirthMonth, m_cboBirthDay, m_cboBirthYear});
+    nameDateBoxes(*report, {m_cboReportMonth, m_cboReportDay, m_cboReportYear});
 
     m_cmdBiorythm =
         place<QPushButton>(*frame, QStringLiteral("cmdBiorythm"), twipsRect(690, 1230, 2445, 345),
@@ -197,6 +213,9 @@ void frmBiorhythmChart::buildExplanationPanel(QWidget& client) {
                                         twipsRect(90, 210, 3675, 405), QString());
     setBackgroundColor(strip, Qt::black);
     connect(strip, &ClickableLabel::mouseMoved, this, &frmBiorhythmChart::picExplain_MouseMove);
+    strip->makeFocusable();
+    strip->setAccessibleName(QStringLiteral("Cycle legend"));
+    connect(strip, &ClickableLabel::focused, this, &frmBiorhythmChart::picExplain_MouseMove);
     buildLegend(*strip);
 
     m_lblInfoHeading =
@@ -234,6 +253,8 @@ void frmBiorhythmChart::buildLegend(QWidget& strip) {
         word->setGeometry(std::min(word->x(), strip.width() - width - 2), word->y(), width,
                           word->height());
         connect(word, &ClickableLabel::mouseMoved, this, handlers[index]);
+        word->makeFocusable();
+        connect(word, &ClickableLabel::focused, this, handlers[index]);
     }
 }
 
@@ -253,6 +274,8 @@ void frmBiorhythmChart::buildLinkPanel(QWidget& client) {
         link->setWordWrap(true);
     }
     coBrand->raise();
+    // The hidden link is no tab stop; assistive technology hears it is covered.
+    fullBrand->setFocusPolicy(Qt::NoFocus);
     connect(fullBrand, &ClickableLabel::clicked, this, &frmBiorhythmChart::lblFullBrand_Click);
     connect(coBrand, &ClickableLabel::clicked, this, &frmBiorhythmChart::lblCobrand_Click);
 }
@@ -265,6 +288,14 @@ void frmBiorhythmChart::arrangeTabOrder() {
         QWidget::setTabOrder(order[index - 1], order[index]);
     }
     setFirstControl(order.front());
+    // The links, the legend and the chart follow the boxes and the button.
+    QWidget* previous = order.back();
+    for (const char* name : {"Label1", "picExplain", "lblRed", "lblGreen", "lblViolet",
+                             "lblCobrand", "picBiorhythm"}) {
+        QWidget* next = findChild<QWidget*>(QLatin1String(name));
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 } // namespace kelvra

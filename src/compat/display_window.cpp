@@ -79,6 +79,7 @@ void frmBiorhythmCompatibilityDisplay::showPeople() {
         m_picture1[slot]->show();
         m_lblName[slot]->setText(m_roster.strPersonName[slot]);
         m_lblName[slot]->setToolTip(m_roster.strPersonName[slot]);
+        m_picture1[slot]->setAccessibleName(m_roster.strPersonName[slot]);
         m_lblName[slot]->show();
         const std::int32_t daysLived = DaysLived(toCalendarDate(m_roster.dtBirthDate[slot]),
                                                  toCalendarDate(m_roster.dtReportDate[slot]));

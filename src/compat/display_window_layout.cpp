@@ -2,6 +2,7 @@
 #include "display_window.h"
 
 #include "app/about_window.h"
+#include "app/accessibility.h"
 #include "app/busy_pointer.h"
 #include "app/clock.h"
 #include "app/color_conversion.h"
@@ -80,6 +81,8 @@ void frmBiorhythmCompatibilityDisplay::buildScale() {
     connect(placeButton(client, QStringLiteral("cmdToday"), QStringLiteral("Today"),
                         twipsRect(5467, 120, 855, 375)),
             &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdToday_Click);
+    // The first tab stop has the focus at opening, not the window itself.
+    setFirstControl(client->findChild<QPushButton*>(QStringLiteral("cmdToday")));
     connect(placeButton(client, QStringLiteral("cmdPrevDay"), QStringLiteral("<"),
                         twipsRect(120, 300, 615, 375)),
             &QPushButton::clicked, this, &frmBiorhythmCompatibilityDisplay::cmdPrevDay_Click);
@@ -90,9 +93,15 @@ void frmBiorhythmCompatibilityDisplay::buildScale() {
     m_picBiorhythm = new ChartSurface(client);
     m_picBiorhythm->setObjectName(QStringLiteral("picBiorhythm"));
     m_picBiorhythm->setGeometry(twipsRect(120, 750, 11505, 3735));
+    reportRole(m_picBiorhythm, QAccessible::Chart);
     m_chart = std::make_unique<CompatibilityChart>(
         *m_picBiorhythm, CompatibilityScaleLabels{m_lblLeast, m_lblDate, m_lblMost});
     new ChartKeeper(*m_picBiorhythm, *this);
+    // Their captions are arrows; assistive technology hears what they do.
+    client->findChild<QPushButton*>(QStringLiteral("cmdPrevDay"))
+        ->setAccessibleName(QStringLiteral("Previous day"));
+    client->findChild<QPushButton*>(QStringLiteral("cmdNextDay"))
+        ->setAccessibleName(QStringLiteral("Next day"));
 }
 
 void frmBiorhythmCompatibilityDisplay::buildDetailsPanel() {
@@ -129,6 +138,7 @@ void frmBiorhythmCompatibilityDisplay::buildDetailsPanel() {
         for (QLabel* label : {m_picture1[k], m_lblName[k], m_lblDayLived[k]}) {
             label->hide();
         }
+        reportWhenOutOfView(m_lblDayLived[k]);
     }
 
     const std::array<QColor, 3> percentColors{QColor(255, 192, 255), QColor(192, 255, 192),

@@ -1,6 +1,7 @@
 #include "entry_window.h"
 
 #include "app/about_window.h"
+#include "app/accessibility.h"
 #include "app/clickable_label.h"
 #include "app/clock.h"
 #include "app/color_conversion.h"
@@ -92,6 +93,8 @@ void frmBiorhythmCompatibilityMain::cmdSubmit_Click() {
     if (roster.intPersonsRemaining - 1 == 0) {
         m_cmdSave->raise();
         m_cmdSave->setEnabled(true);
+        announceViewChange(m_cmdSubmit);
+        announceViewChange(m_cmdSave);
     }
     if (roster.intPersonsRemaining == 0) {
         showMessage(this,

@@ -1,6 +1,7 @@
 // The entry window's controls, menus and links, at their places in twips.
 #include "entry_window.h"
 
+#include "app/accessibility.h"
 #include "app/clickable_label.h"
 #include "app/color_conversion.h"
 #include "app/help_menu.h"
@@ -51,6 +52,8 @@ ClickableLabel* placePromotion(QWidget* frame, const QString& objectName, const 
     label->setAlignment(Qt::AlignCenter);
     setTextOnBackground(label, QColor(64, 0, 0), QColor(255, 128, 0));
     label->makeLink();
+    label->makeKeyboardLink();
+    reportWhenOutOfView(label);
     return label;
 }
 
@@ -95,21 +98,24 @@ void frmBiorhythmCompatibilityMain::buildStatusLabels() {
 
 void frmBiorhythmCompatibilityMain::buildPersonFields() {
     QWidget* client = clientArea();
-    placeAutoSizedLabel(client, QStringLiteral("lblVisitorName"), QStringLiteral("Person's Name"),
-                        twipsPoint(240, 2280));
+    QLabel* nameLabel = placeAutoSizedLabel(client, QStringLiteral("lblVisitorName"),
+                                            QStringLiteral("Person's Name"), twipsPoint(240, 2280));
     m_txtVisitorName = new QLineEdit(client);
     m_txtVisitorName->setObjectName(QStringLiteral("txtVisitorName"));
     m_txtVisitorName->setGeometry(twipsRect(1860, 2235, 4815, 285));
     // A name is kept as typed, however long: no silent cut at the box's usual limit.
     m_txtVisitorName->setMaxLength(std::numeric_limits<int>::max());
+    nameLabel->setBuddy(m_txtVisitorName);
 
-    placeAutoSizedLabel(client, QStringLiteral("lblDoB"), QStringLiteral("Date of Birth"),
-                        twipsPoint(240, 2715));
+    QLabel* birthLabel = placeAutoSizedLabel(
+        client, QStringLiteral("lblDoB"), QStringLiteral("Date of Birth"), twipsPoint(240, 2715));
     m_dtpDob = placeDatePicker(client, QStringLiteral("dtpDob"), twipsRect(1860, 2625, 1455, 375));
+    birthLabel->setBuddy(m_dtpDob);
     m_dtpDob->setDate(QDate(2006, 12, 26));
 
-    placeAutoSizedLabel(client, QStringLiteral("lblChooseColor"), QStringLiteral("Choose Color"),
-                        twipsPoint(4200, 2715));
+    QLabel* colorLabel =
+        placeAutoSizedLabel(client, QStringLiteral("lblChooseColor"),
+                            QStringLiteral("Choose Color"), twipsPoint(4200, 2715));
     m_picture1 = new ClickableLabel({}, client);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture1->setGeometry(twipsRect(5700, 2685, 975, 285));
@@ -117,6 +123,8 @@ void frmBiorhythmCompatibilityMain::buildPersonFields() {
     m_picture1->setToolTip(QStringLiteral("Click to choose the line colour"));
     connect(m_picture1, &ClickableLabel::clicked, this,
             &frmBiorhythmCompatibilityMain::Picture1_Click);
+    m_picture1->makeKeyboardLink(QAccessible::Button);
+    colorLabel->setBuddy(m_picture1);
     setSwatchColor(kStartingSwatchColor);
 
     placeAutoSizedLabel(client, QStringLiteral("lblSex"), QStringLiteral("Sex"),
@@ -128,10 +136,11 @@ void frmBiorhythmCompatibilityMain::buildPersonFields() {
     m_optFemale->setObjectName(QStringLiteral("optFemale"));
     m_optFemale->setGeometry(twipsRect(2880, 3120, 975, 255));
 
-    placeAutoSizedLabel(client, QStringLiteral("lblReportDate"), QStringLiteral("Report Date"),
-                        twipsPoint(240, 3570));
+    QLabel* reportLabel = placeAutoSizedLabel(client, QStringLiteral("lblReportDate"),
+                                              QStringLiteral("Report Date"), twipsPoint(240, 3570));
     m_dtpReportDate =
         placeDatePicker(client, QStringLiteral("dtpReportDate"), twipsRect(1860, 3480, 1455, 375));
+    reportLabel->setBuddy(m_dtpReportDate);
 }
 
 void frmBiorhythmCompatibilityMain::buildButtons() {
@@ -153,6 +162,9 @@ void frmBiorhythmCompatibilityMain::buildButtons() {
     setTabOrder(m_optMale, m_optFemale);
     setTabOrder(m_optFemale, m_dtpReportDate);
     setTabOrder(m_dtpReportDate, m_cmdSave);
+    // "&Next" keeps its tab stop when "&View Result" covers it.
+    reportWhenOutOfView(m_cmdSubmit);
+    reportWhenOutOfView(m_cmdSave);
 }
 
 void frmBiorhythmCompatibilityMain::buildPromotions() {
@@ -168,6 +180,10 @@ void frmBiorhythmCompatibilityMain::buildPromotions() {
             &frmBiorhythmCompatibilityMain::lblCobrand_Click);
     connect(fullBrand, &ClickableLabel::clicked, this,
             &frmBiorhythmCompatibilityMain::lblFullBrand_Click);
+    // The covered offer is no tab stop; the swatch and the visible offer follow the buttons.
+    coBrand->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(m_cmdSave, m_picture1);
+    setTabOrder(m_picture1, fullBrand);
 }
 
 void frmBiorhythmCompatibilityMain::buildBackControls() {
@@ -175,6 +191,7 @@ void frmBiorhythmCompatibilityMain::buildBackControls() {
     auto* cmdBackToBio = placeButton(clientArea(), QStringLiteral("cmdBackToBio"),
                                      QStringLiteral("B&ack"), twipsRect(4440, 6360, 1935, 495));
     cmdBackToBio->setFocusPolicy(Qt::NoFocus);
+    reportWhenOutOfView(cmdBackToBio);
     connect(cmdBackToBio, &QPushButton::clicked, this,
             &frmBiorhythmCompatibilityMain::cmdBackToBio_Click);
 
@@ -186,6 +203,10 @@ void frmBiorhythmCompatibilityMain::buildBackControls() {
             &frmBiorhythmCompatibilityMain::picBackToBio_Click);
     connect(m_picBackToBio, &ClickableLabel::mouseMoved, this,
             &frmBiorhythmCompatibilityMain::picBackToBio_MouseMove);
+    // Out of sight like the button, so no tab stop; Alt+A serves the keyboard.
+    m_picBackToBio->makeKeyboardLink(QAccessible::Button);
+    m_picBackToBio->setFocusPolicy(Qt::NoFocus);
+    m_picBackToBio->setAccessibleName(QStringLiteral("Back"));
 }
 
 void frmBiorhythmCompatibilityMain::buildMenus() {

@@ -1,5 +1,6 @@
 #include "exit_screen.h"
 
+#include "app/accessibility.h"
 #include "app/app_icons.h"
 #include "app/app_identity.h"
 #include "app/clickable_label.h"
@@ -122,6 +123,7 @@ void frmNagScreen2::buildHeader(int messageNumber) {
     icon->setGeometry(twipsRect(360, 120, 540, 540));
     icon->setAlignment(Qt::AlignCenter);
     icon->setPixmap(applicationPixmap());
+    markDecorative(icon);
 
     auto* caption = new QLabel(kVersionCaption, this);
     caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
@@ -160,6 +162,8 @@ QLineEdit* frmNagScreen2::addTextBox(QGroupBox* frame, const char* name, const Q
     box->setGeometry(QRect(topLeft, twipsSize(3375, 285)));
     // What the user types or pastes is sent whole, not cut at the box's usual limit.
     box->setMaxLength(std::numeric_limits<int>::max());
+    // The box has no caption: what it asks for is its name.
+    box->setAccessibleName(placeholder);
     return box;
 }
 
@@ -197,6 +201,8 @@ void frmNagScreen2::buildReferralFrame() {
     m_txtMessage->setGeometry(twipsRect(4800, 3600, 1815, 495));
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setTabChangesFocus(true);
+    m_txtMessage->setAccessibleName(kMessagePlaceholder);
+    reportWhenOutOfView(m_txtMessage);
 
     watchFocus(m_txtName, &frmNagScreen2::txtName_GotFocus, &frmNagScreen2::txtName_LostFocus);
     watchFocus(m_txtEmail, &frmNagScreen2::txtEmail_GotFocus, &frmNagScreen2::txtEmail_LostFocus);
@@ -228,12 +234,14 @@ void frmNagScreen2::buildCatalogueFrame() {
 
     auto* link =
         new ClickableLabel(QStringLiteral("Click Here To Visit Tarnwick Softwares"), frame);
+    m_lblGoToHome = link;
     link->setObjectName(QStringLiteral("lblGoToHome"));
     link->setFont(uiFont(9, true, true));
     link->move(twipsPoint(75, 4250));
     link->adjustSize();
     shrinkToWidth(link, frame->contentsRect().right() - link->x());
     link->makeLink();
+    link->makeKeyboardLink();
     setTextColor(link, QColor(255, 255, 0));
     connect(link, &ClickableLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 }
@@ -245,6 +253,7 @@ void frmNagScreen2::buildTabOrder() {
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
     }
+    setTabOrder(m_txtMessage, m_lblGoToHome);
     m_cmdClose->setFocus();
 }
 

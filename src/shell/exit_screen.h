@@ -70,6 +70,7 @@ private:
     QLineEdit* m_txtFriendName = nullptr;
     QLineEdit* m_txtFriendEmail = nullptr;
     QPlainTextEdit* m_txtMessage = nullptr;
+    QWidget* m_lblGoToHome = nullptr;
 };
 
 } // namespace kelvra

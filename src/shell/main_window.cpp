@@ -57,6 +57,7 @@ frmMDI::frmMDI(ProgramWindowFactory programs, QWidget* parent)
     layout->addWidget(m_programArea, 1);
     layout->addWidget(buildCoBrandStrip());
     setCentralWidget(central);
+    arrangeTabOrder();
     buildPaneKeys();
     MDIForm_Load();
 }

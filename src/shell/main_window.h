@@ -55,6 +55,7 @@ private:
     QWidget* buildBannerStrip();
     QWidget* buildButtonStrip();
     QWidget* buildCoBrandStrip();
+    void arrangeTabOrder();
     QPushButton* buildOptionButton(int index, double left);
     void buildMenus();
     void buildPaneKeys();

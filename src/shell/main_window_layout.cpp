@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "app/about_window.h"
+#include "app/accessibility.h"
 #include "app/app_icons.h"
 #include "app/app_identity.h"
 #include "app/clickable_label.h"
@@ -55,6 +56,9 @@ QWidget* frmMDI::buildBannerStrip() {
     strip->setFixedHeight(twipsToPixels(560));
     setBackgroundColor(strip, kStripColour);
     strip->makeLink();
+    // A link for assistive technology, but no tab stop: its banner does the same.
+    strip->makeKeyboardLink();
+    strip->setFocusPolicy(Qt::NoFocus);
     connect(strip, &ClickableLabel::clicked, this, &frmMDI::Picture6_Click);
 
     m_banner = new ClickableLabel(
@@ -68,6 +72,8 @@ QWidget* frmMDI::buildBannerStrip() {
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->setGeometry(twipsRect(960, 0, 9480, 465));
     m_banner->makeLink();
+    m_banner->makeKeyboardLink();
+    strip->setAccessibleName(m_banner->text());
     connect(m_banner, &ClickableLabel::clicked, this, &frmMDI::lblPyrwellBanner_Click);
     return strip;
 }
@@ -90,6 +96,7 @@ QWidget* frmMDI::buildButtonStrip() {
         icon->setGeometry(twipsRect(iconLefts.at(i), 180, 510, 510));
         icon->setAlignment(Qt::AlignCenter);
         icon->setPixmap(icons.at(i).second);
+        markDecorative(icon);
     }
     m_firstStripControl = buildOptionButton(0, 960);
     buildOptionButton(1, 6120);
@@ -118,6 +125,7 @@ QWidget* frmMDI::buildCoBrandStrip() {
     // The default text colour, kept dark on the lilac strip whatever the scheme.
     setTextColor(offer, kFixedDarkText);
     offer->makeLink();
+    offer->makeKeyboardLink();
     connect(offer, &ClickableLabel::clicked, this, &frmMDI::Label7_Click);
 
     m_exitButton = new QPushButton(QStringLiteral("&Exit"), strip);
@@ -126,6 +134,17 @@ QWidget* frmMDI::buildCoBrandStrip() {
     styleButton(m_exitButton);
     connect(m_exitButton, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
     return strip;
+}
+
+void frmMDI::arrangeTabOrder() {
+    // The buttons keep the focus first; the links and the chooser labels follow them.
+    QWidget* previous = m_firstStripControl;
+    for (const char* name : {"cmdSelectOption_1", "cmdMdiExit", "lblPyrwellBanner", "lblCaption_3",
+                             "lblCaption_4", "Label7"}) {
+        QWidget* next = findChild<QWidget*>(QLatin1String(name));
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void frmMDI::buildMenus() {

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace kelvra {
 
 namespace {
@@ -125,7 +127,9 @@ void ProgramArea::showMenusOf(const QMdiSubWindow* frame) {
     const auto* program =
         frame != nullptr ? qobject_cast<ProgramWindow*>(frame->widget()) : nullptr;
     const QList<QAction*> wanted = program != nullptr ? program->menuBar()->actions() : m_ownMenus;
-    if (m_bar.actions() == wanted) {
+    // QList's own comparison hands an empty list's null data to memcmp.
+    const QList<QAction*> shown = m_bar.actions();
+    if (std::equal(shown.cbegin(), shown.cend(), wanted.cbegin(), wanted.cend())) {
         return;
     }
     for (QAction* action : m_bar.actions()) {

@@ -58,6 +58,7 @@ WelcomePanel::WelcomePanel(QWidget* parent)
         }
         if (choosesProgram(index)) {
             label->makeLink();
+            label->makeKeyboardLink(QAccessible::Button);
         }
         connect(label, &ClickableLabel::clicked, this,
                 [this, index] { emit captionClicked(index); });

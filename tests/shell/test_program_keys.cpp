@@ -18,15 +18,6 @@ using namespace kelvra;
 namespace {
 const QDate kToday(2026, 12, 9);
 
-// A couple whose display window can open at once.
-void fillCouple(modBiorhythmCompatibility& roster) {
-    roster.intTotalPersons = 2;
-    roster.strPersonName = {"Ann", "Bob", ""};
-    roster.dtBirthDate = {QDate(1980, 1, 4), QDate(1982, 7, 9), QDate()};
-    roster.dtReportDate = {kToday, kToday, QDate()};
-    roster.lngLineColor = {0x0000FF, 0xC00000, 0};
-}
-
 // What a text or drop-down box holds; empty for other controls.
 QString textOf(const QWidget* widget) {
     if (const auto* line = qobject_cast<const QLineEdit*>(widget)) {
@@ -75,7 +66,7 @@ private:
 void ProgramKeysTest::init() {
     setTodayOverride(kToday);
     m_roster = modBiorhythmCompatibility();
-    fillCouple(m_roster);
+    fillCouple(m_roster, kToday);
     m_host = std::make_unique<HostedPrograms>(m_roster);
     m_answerer = std::make_unique<ModalAnswerer>();
 }

@@ -17,6 +17,15 @@
 
 #include <memory>
 
+// A couple whose display window can open at once, both on the given report day.
+inline void fillCouple(kelvra::modBiorhythmCompatibility& roster, const QDate& reportDay) {
+    roster.intTotalPersons = 2;
+    roster.strPersonName = {"Ann", "Bob", ""};
+    roster.dtBirthDate = {QDate(1980, 1, 4), QDate(1982, 7, 9), QDate()};
+    roster.dtReportDate = {reportDay, reportDay, QDate()};
+    roster.lngLineColor = {0x0000FF, 0xC00000, 0};
+}
+
 // Moves the pointer over the widget as a desktop does, through its top-level window.
 inline void hoverOver(QWidget* widget, QPoint position) {
     QWidget* window = widget->window();

@@ -241,6 +241,10 @@ void frmMDI::closeApplication() {
     CloseApplication();
 }
 
+bool frmMDI::anotherCopyRuns() {
+    return m_programs.anotherCopyRuns && m_programs.anotherCopyRuns();
+}
+
 void frmMDI::cmdSelectOption_Click(int index) {
     closeProgramWindows();
     openProgram(index == 0 ? m_programs.chart : m_programs.compatibilityEntry);

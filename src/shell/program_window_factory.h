@@ -14,6 +14,8 @@ class ProgramHost;
 struct ProgramWindowFactory {
     std::function<QWidget*(ProgramHost&)> chart;
     std::function<QWidget*(ProgramHost&)> compatibilityEntry;
+    // Whether another running copy holds the single-instance lock; empty means none does.
+    std::function<bool()> anotherCopyRuns;
 };
 
 } // namespace kelvra

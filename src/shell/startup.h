@@ -13,7 +13,8 @@ class frmMDI;
 
 // The application's entry sequence: the single-instance guard, then the update reminder,
 // then the main window, shown maximized. When another copy runs it says so, calls
-// CloseApplication and returns no window, and nothing else happens.
+// CloseApplication and returns no window, and nothing else happens. The guard must outlive
+// the main window, whose program windows ask it again.
 std::unique_ptr<frmMDI> RunStartup(SingleInstanceGuard& guard, QSettings& settings,
                                    ProgramWindowFactory programs);
 

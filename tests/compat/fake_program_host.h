@@ -37,6 +37,8 @@ public:
 
     void closeApplication() override { calls << QStringLiteral("close application"); }
 
+    bool anotherCopyRuns() override { return otherCopyRuns; }
+
     // The program windows still open, after pending deletions have run.
     QList<QWidget*> openWindows() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -68,6 +70,7 @@ public:
 
     QStringList calls;
     bool chooserVisible = true;
+    bool otherCopyRuns = false;
 
 private:
     QMdiArea m_area;

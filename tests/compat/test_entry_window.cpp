@@ -42,6 +42,7 @@ private slots:
     void cleanup();
 
     void opensReadyForTheFirstPerson();
+    void anotherRunningCopyEndsTheProgramAtOpening();
     void enterOrSpaceOnNextAsksForAName_data();
     void enterOrSpaceOnNextAsksForAName();
     void sexMustBeChosen();
@@ -160,7 +161,18 @@ QWidget* EntryWindowTest::widgetInFrontOfNext() const {
     return next->parentWidget()->childAt(next->geometry().center());
 }
 
+void EntryWindowTest::anotherRunningCopyEndsTheProgramAtOpening() {
+    m_host->otherCopyRuns = true;
+    m_roster->intPersonsRemaining = 0;
+    m_host->calls.clear();
+    openEntryWindow();
+    QCOMPARE(m_host->calls.first(), QStringLiteral("close application"));
+    QCOMPARE(m_roster->intPersonsRemaining, 0);
+    QCOMPARE(m_roster->intColorsRecorded, 0);
+}
+
 void EntryWindowTest::opensReadyForTheFirstPerson() {
+    QVERIFY(!m_host->calls.contains(QStringLiteral("close application")));
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdSubmit"));
     QCOMPARE(m_window->windowTitle(), "Kelvra Biorhythm Compatibility");
     QCOMPARE(label("lblDisp1"), "You have chosen to enter details for a  COUPLE");

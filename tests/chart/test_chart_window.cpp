@@ -8,6 +8,7 @@
 #include "app/ui_font.h"
 #include "modal_answerer.h"
 #include "test_main.h"
+#include "unwritable_store.h"
 #include "url_recorder.h"
 
 #include <QAbstractItemView>
@@ -682,6 +683,20 @@ private slots:
         QVERIFY(m_answerer->seen()[0].text.contains(QStringLiteral("update")));
         QCOMPARE(m_settings->value("Settings/Duration").toString(), kToday.toString(Qt::ISODate));
         QVERIFY(m_urls->urls().empty());
+    }
+
+    void unwritableStoreAsksNothingAtOpening() {
+        delete m_window.data();
+        const QTemporaryDir dir;
+        m_settings =
+            std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
+        m_settings->setValue("Settings/Duration", kToday.addDays(-15).toString(Qt::ISODate));
+        QVERIFY(makeUnwritable(*m_settings));
+        openWindow();
+        QVERIFY(m_answerer->seen().empty());
+        QVERIFY(m_window->isVisible());
+        delete m_window.data();
+        m_settings.reset();
     }
 
 private:

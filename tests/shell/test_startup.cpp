@@ -11,6 +11,7 @@
 #include "shell/single_instance_guard.h"
 #include "shell/startup.h"
 #include "test_main.h"
+#include "unwritable_store.h"
 
 #include <QLockFile>
 #include <QProcess>
@@ -137,6 +138,34 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY(window->windowState().testFlag(Qt::WindowMaximized));
         QCOMPARE(m_settings->value(kDuration).toString(), QStringLiteral("2026-05-20"));
+    }
+
+    void faultySettingsNeverStopTheStart_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("read-only, reminded long ago") << "read-only" << 0;
+        QTest::newRow("garbage") << "garbage" << 0;
+        QTest::newRow("a folder") << "folder" << 0;
+        QTest::newRow("huge, reminded long ago") << "huge" << 1;
+    }
+
+    void faultySettingsNeverStopTheStart() {
+        QFETCH(QString, fault);
+        QFETCH(int, questions);
+        const QString path = m_settings->fileName();
+        m_settings.reset();
+        QVERIFY(writeSettingsFile(path, fault));
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        QVERIFY(fault != QLatin1String("read-only") || makeUnwritable(*m_settings));
+        kelvra::SingleInstanceGuard guard(m_dir->filePath(QStringLiteral("app.lock")));
+        ModalAnswerer answerer;
+        answerer.answerWith(QMessageBox::No);
+
+        const std::unique_ptr<kelvra::frmMDI> window = kelvra::RunStartup(guard, *m_settings, {});
+
+        QVERIFY(window != nullptr);
+        QVERIFY(window->isVisible());
+        QCOMPARE(int(answerer.seen().size()), questions);
     }
 
     void releasingTheLockLetsTheNextCopyStartAtOnce() {
@@ -364,6 +393,26 @@ private slots:
     }
 
 private:
+    // A settings file with the given fault; "read-only" and "huge" hold a date long past.
+    static bool writeSettingsFile(const QString& path, const QString& fault) {
+        if (fault == QLatin1String("folder")) {
+            return QDir().mkpath(path);
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            return false;
+        }
+        if (fault == QLatin1String("garbage")) {
+            return file.write(QByteArray("[Settings\n\xff\x00Duration=\"2026-\\\n=[]=\n", 28)) > 0;
+        }
+        file.write("[Settings]\nDuration=2026-01-01\n");
+        for (int line = 0; fault == QLatin1String("huge") && line < 100000; ++line) {
+            file.write(QByteArray("[Junk") + QByteArray::number(line) +
+                       "]\nKey=" + QByteArray(60, 'x') + '\n');
+        }
+        return true;
+    }
+
     static bool makeFolder(const QString& path, int mode) {
         if (mode < 0) {
             return true;

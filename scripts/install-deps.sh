@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12; does nothing when all is present.
+#   scripts/install-deps.sh --fuzz  also what the fuzz targets need (clang and its libFuzzer)
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

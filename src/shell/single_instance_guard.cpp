@@ -3,17 +3,20 @@
 #include "lock_location.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QThread>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 namespace kelvra {
 
@@ -21,6 +24,14 @@ namespace {
 // Rounds of taking over a left-over lock before giving up; a copy that starts at the same
 // moment may take the freed name first.
 constexpr int kRounds = 3;
+// How long a copy that starts at this moment may take to lock and write its new file.
+constexpr int kStartingMs = 1000;
+constexpr unsigned long kSettleMs = 100;
+
+bool isFresh(const QString& path) {
+    const qint64 age = QFileInfo(path).lastModified().msecsTo(QDateTime::currentDateTime());
+    return std::abs(age) < kStartingMs;
+}
 
 // What the lock file says, for file systems without native locks.
 bool namesARunningCopyHere(const QLockFile& lock) {
@@ -97,6 +108,10 @@ bool SingleInstanceGuard::removeLeftOver() const {
     QLockFile removal(m_path + QStringLiteral(".rmlock"));
     if (!removal.tryLock(0)) {
         return false;
+    }
+    // An empty new file may be a copy starting now, between creating and locking it.
+    if (!m_lock->getLockInfo(nullptr, nullptr, nullptr) && isFresh(m_path)) {
+        QThread::msleep(kSettleMs);
     }
     // Taken meanwhile by a copy that starts now: the next round sees it.
     if (heldByRunningCopy()) {

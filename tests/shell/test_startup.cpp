@@ -359,6 +359,29 @@ private slots:
         QCOMPARE(runProbe(environment), QStringLiteral("acquired"));
     }
 
+    void twoCopiesStartingTogetherLeaveOneRunning() {
+        const QProcessEnvironment environment = isolatedEnvironment(*m_dir);
+        for (int trial = 0; trial < 5; ++trial) {
+            QProcess copies[2];
+            for (QProcess& copy : copies) {
+                copy.setProcessEnvironment(environment);
+                copy.start(QStringLiteral(KELVRA_GUARD_PROBE));
+            }
+            QStringList outcomes;
+            for (QProcess& copy : copies) {
+                QVERIFY(copy.waitForReadyRead(60000));
+                outcomes << QString::fromLatin1(copy.readLine()).trimmed();
+            }
+            outcomes.sort();
+            QCOMPARE(outcomes,
+                     QStringList({QStringLiteral("acquired"), QStringLiteral("refused")}));
+            for (QProcess& copy : copies) {
+                copy.closeWriteChannel();
+                QVERIFY(copy.waitForFinished(60000));
+            }
+        }
+    }
+
     void anotherUserHasHisOwnLock() {
         QTemporaryDir otherUser;
         QProcess first;

@@ -1,9 +1,12 @@
 #include "monkey.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -40,6 +43,13 @@ bool insideCalendar(const QWidget* widget) {
         }
     }
     return false;
+}
+
+bool invitesClick(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) != nullptr ||
+           qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QComboBox*>(widget) != nullptr ||
+           widget->cursor().shape() == Qt::PointingHandCursor;
 }
 
 void collectActions(const QList<QAction*>& actions, QList<QAction*>& into) {
@@ -176,9 +186,12 @@ QWidget* Monkey::anyWidget() {
     if (m_random.bounded(4U) != 0) {
         window = activeWindowOrFrame(window);
     }
+    // Half the time only what invites a click, as a user aims at controls, not at frames.
+    const bool controlsOnly = m_random.bounded(2U) == 0;
     QList<QWidget*> widgets{window};
     for (QWidget* child : window->findChildren<QWidget*>()) {
-        if (child->isVisible() && child->isEnabled() && !child->rect().isEmpty()) {
+        if (child->isVisible() && child->isEnabled() && !child->rect().isEmpty() &&
+            (!controlsOnly || invitesClick(child))) {
             widgets << child;
         }
     }

@@ -52,6 +52,17 @@ bool invitesClick(const QWidget* widget) {
            widget->cursor().shape() == Qt::PointingHandCursor;
 }
 
+// What a user's click on a menu or a close box does first: an open pop-up closes.
+void closePopups() {
+    for (int depth = 0; depth < 8; ++depth) {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (popup == nullptr) {
+            return;
+        }
+        popup->close();
+    }
+}
+
 void collectActions(const QList<QAction*>& actions, QList<QAction*>& into) {
     for (QAction* action : actions) {
         if (!action->isEnabled() || !action->isVisible() || action->isSeparator()) {
@@ -199,6 +210,10 @@ QWidget* Monkey::anyWidget() {
 }
 
 QWidget* Monkey::keyboardTarget() const {
+    // An open pop-up takes every key, as it does a user's.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        return popup->focusWidget() != nullptr ? popup->focusWidget() : popup;
+    }
     if (QWidget* focus = QApplication::focusWidget()) {
         return focus;
     }
@@ -302,6 +317,7 @@ QString Monkey::typeText() {
 }
 
 QString Monkey::chooseMenuItem() {
+    closePopups();
     QList<QAction*> actions;
     for (QWidget* window : openWindows()) {
         for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
@@ -320,6 +336,7 @@ QString Monkey::chooseMenuItem() {
 }
 
 QString Monkey::requestClose() {
+    closePopups();
     const QList<QWidget*> windows = windowsAndFrames();
     if (windows.isEmpty()) {
         return QStringLiteral("close nothing");

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, testing, packaging and the screenshots need on Debian 12; does
 # nothing when all is present.
+#   scripts/install-deps.sh --fuzz  also what the fuzz targets need (clang and its libFuzzer)
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-dejavu-core
@@ -8,6 +9,7 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-dejavu-core
     dpkg-dev file                      # CPack's shlibdeps
     xvfb xauth xdotool x11-utils       # starting the installed package, the screenshots
     imagemagick)                       # checking the screenshots
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -22,6 +22,9 @@ public:
 
     // Closes every window and ends the process.
     virtual void closeApplication() = 0;
+
+    // True only when another running copy of the program holds the single-instance lock.
+    virtual bool anotherCopyRuns() { return false; }
 };
 
 } // namespace kelvra

@@ -38,7 +38,15 @@ ProgramWindow::ProgramWindow(const QString& objectName, const QString& caption, 
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-ProgramWindow::~ProgramWindow() = default;
+ProgramWindow::~ProgramWindow() {
+    // A pop-up still open (a date picker's calendar) would hand the focus, as it goes, to a
+    // control already destroyed.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->isWindow() && child->isVisible()) {
+            child->hide();
+        }
+    }
+}
 
 void ProgramWindow::focusFirstControl() {
     (m_firstControl != nullptr ? m_firstControl : this)->setFocus(Qt::OtherFocusReason);

@@ -62,6 +62,10 @@ void frmBiorhythmCompatibilityMain::Form_Load() {
     m_dtpReportDate->setDate(today());
     m_roster.lngUsedColor.fill(modBiorhythmCompatibility::kFreeColorSlot);
     m_roster.intColorsRecorded = 0;
+    if (m_host.anotherCopyRuns()) {
+        m_host.closeApplication();
+        return;
+    }
     m_roster.intTotalPersons = 2;
     m_roster.intPersonsRemaining = 2;
     showStatus(0, m_roster.intPersonsRemaining);

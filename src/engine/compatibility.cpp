@@ -14,7 +14,9 @@ std::int64_t BirthDateDistance(CalendarDate first, CalendarDate second) {
 }
 
 std::int16_t CompatibilityValue(std::int64_t distance, int period) {
-    const std::int64_t phase = (distance < 0 ? -distance : distance) % period;
+    // The sign goes after the remainder: negating the most negative distance would overflow.
+    const std::int64_t remainder = distance % period;
+    const std::int64_t phase = remainder < 0 ? -remainder : remainder;
     const double scaled = (200.0 / period) * static_cast<double>(phase) - period / 2.0;
     // Ties go to the even neighbour (-11.5 -> -12, -16.5 -> -16), whatever mode the caller set.
     const int savedMode = std::fegetround();

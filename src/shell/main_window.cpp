@@ -36,7 +36,8 @@ int centredLeft(double screenTwips, int widthPixels) {
 } // namespace
 
 frmMDI::frmMDI(ProgramWindowFactory programs, QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent)
+    , m_anotherCopyRuns(std::move(programs.anotherCopyRuns)) {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(kVersionCaption);
     setWindowIcon(applicationIcon());
@@ -134,6 +135,10 @@ void frmMDI::hideExitScreen() {
 
 void frmMDI::closeApplication() {
     CloseApplication();
+}
+
+bool frmMDI::anotherCopyRuns() {
+    return m_anotherCopyRuns && m_anotherCopyRuns();
 }
 
 void frmMDI::cmdSelectOption_Click(int index) {

@@ -32,6 +32,7 @@ public:
     void setChooserVisible(bool visible) override;
     void hideExitScreen() override;
     void closeApplication() override;
+    bool anotherCopyRuns() override;
 
     // The program chooser: the buttons (0 chart, 1 compatibility) and the captions of the
     // welcome panel (3 chart, 4 compatibility; the others only close program windows).
@@ -90,6 +91,7 @@ private:
     QPushButton* m_firstStripControl = nullptr;
     QPointer<frmNagScreen2> m_exitScreen;
     QMetaObject::Connection m_keyOwnerWatch;
+    std::function<bool()> m_anotherCopyRuns;
 };
 
 } // namespace kelvra

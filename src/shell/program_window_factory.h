@@ -15,6 +15,8 @@ struct ProgramWindowFactory {
     Make chart;
     Make compatibilityEntry;
     Make compatibilityDisplay;
+    // Whether another running copy holds the single-instance lock; empty means none does.
+    std::function<bool()> anotherCopyRuns;
 };
 
 } // namespace kelvra

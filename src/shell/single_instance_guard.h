@@ -8,27 +8,41 @@ class QLockFile;
 
 namespace kelvra {
 
-// Refuses a second running copy for the same user. The lock lives in the user's runtime
-// folder, so other users run their own copies, and a lock left by a copy that crashed or
-// was killed is taken over.
+// What taking the single-instance lock came to.
+enum class LockState {
+    Acquired,          // this copy holds the lock
+    HeldByAnotherCopy, // a running copy of this program, of this user on this host, holds it
+    Unavailable,       // no lock could be taken: the copy runs without one
+};
+
+// Refuses a second running copy for the same user on the same host. Only a copy that runs
+// and holds the lock counts: a lock file that cannot be read, whose process is gone, or that
+// another program or host left, is taken over.
 class SingleInstanceGuard {
 public:
-    // Guards with the lock file at `lockPath`.
+    // Guards with the lock file at `lockPath`; an empty path takes no lock at all.
     explicit SingleInstanceGuard(const QString& lockPath);
     ~SingleInstanceGuard();
     Q_DISABLE_COPY_MOVE(SingleInstanceGuard)
 
-    // The lock file's place for the application named `applicationName`.
+    // The lock file's place for the application named `applicationName`: the user's runtime
+    // folder when it is his alone, else his cache folder; empty when neither is safe.
     static QString defaultLockPath(const QString& applicationName);
 
-    // True when this copy now holds the lock (held until the guard goes); false when
-    // another living copy holds it.
-    bool tryAcquire();
+    // Takes the lock unless another running copy holds it; held until the guard goes.
+    LockState acquire();
+
+    // True only when another running copy holds the lock, never because none could be taken.
+    bool anotherCopyRuns() { return acquire() == LockState::HeldByAnotherCopy; }
 
     // Gives the lock up now, for a process that ends without running destructors.
     void release();
 
 private:
+    bool heldByRunningCopy() const;
+    bool removeLeftOver() const;
+
+    QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };
 

@@ -15,7 +15,8 @@ namespace kelvra {
 
 std::unique_ptr<frmMDI> RunStartup(SingleInstanceGuard& guard, QSettings& settings,
                                    ProgramWindowFactory programs) {
-    if (!guard.tryAcquire()) {
+    // A lock that could not be taken at all never keeps the user out.
+    if (guard.acquire() == LockState::HeldByAnotherCopy) {
         showMessage(nullptr, QStringLiteral("Application is already running"),
                     QMessageBox::Information);
         CloseApplication();
@@ -27,6 +28,9 @@ std::unique_ptr<frmMDI> RunStartup(SingleInstanceGuard& guard, QSettings& settin
     if (asks) {
         runUpdateReminder(settings, nullptr);
     }
+    programs.anotherCopyRuns = [&guard] {
+        return guard.anotherCopyRuns();
+    };
     auto mainWindow = std::make_unique<frmMDI>(std::move(programs));
     // Without a window manager a maximize request alone would leave the default size.
     if (const QScreen* screen = mainWindow->screen()) {

@@ -10,9 +10,14 @@ namespace {
 const QString kDurationKey = QStringLiteral("Settings/Duration");
 constexpr qint64 kQuietDays = 14;
 
-void storeToday(QSettings& settings, QDate today) {
+// True when the store now keeps today's date. A format error still writes the file anew.
+bool storeToday(QSettings& settings, QDate today) {
+    if (!settings.isWritable()) {
+        return false;
+    }
     settings.setValue(kDurationKey, today.toString(Qt::ISODate));
     settings.sync();
+    return settings.status() != QSettings::AccessError;
 }
 } // namespace
 
@@ -37,14 +42,12 @@ void RunUpdateReminder(QSettings& settings, QDate today, const std::function<boo
         return;
     case ReminderStep::Nothing:
         return;
-    case ReminderStep::Ask: {
-        const bool wantsUpdate = ask && ask();
-        storeToday(settings, today);
-        if (wantsUpdate) {
+    case ReminderStep::Ask:
+        // A store that cannot keep the date would bring the question back at every start.
+        if (storeToday(settings, today) && ask && ask()) {
             OpenDownloadPage();
         }
         return;
-    }
     }
 }
 

@@ -25,6 +25,7 @@ ReminderStep reminderStep(const QSettings& settings, QDate today);
 // Runs the update reminder on the settings store (section "Settings", value "Duration",
 // an ISO date). `ask` puts the question to the user and returns true for Yes, which opens
 // the download page. Whatever is written is flushed at once, so it survives a quick exit.
+// A store that cannot be written gets no question, as it could not keep its date.
 void RunUpdateReminder(QSettings& settings, QDate today, const std::function<bool()>& ask);
 
 } // namespace kelvra::modHelp

@@ -8,6 +8,7 @@
 #include "hosted_programs.h"
 #include "modal_answerer.h"
 #include "test_main.h"
+#include "unwritable_store.h"
 #include "url_recorder.h"
 
 #include <QAbstractItemView>
@@ -634,6 +635,16 @@ private slots:
         QCOMPARE(m_host->settings().value("Settings/Duration").toString(),
                  kToday.toString(Qt::ISODate));
         QVERIFY(m_urls->urls().empty());
+    }
+
+    void unwritableStoreAsksNothingAtOpening() {
+        m_window->closeWindow();
+        m_host->settings().setValue("Settings/Duration",
+                                    kToday.addDays(-15).toString(Qt::ISODate));
+        QVERIFY(makeUnwritable(m_host->settings()));
+        openWindow();
+        QVERIFY(m_answerer->seen().empty());
+        QVERIFY(m_window->isVisible());
     }
 
 private:

@@ -42,6 +42,7 @@ private slots:
     void cleanup();
 
     void opensReadyForTheFirstPerson();
+    void anotherRunningCopyEndsTheProgramAtOpening();
     void enterOrSpaceOnNextAsksForAName_data();
     void enterOrSpaceOnNextAsksForAName();
     void sexMustBeChosen();
@@ -158,7 +159,18 @@ QWidget* EntryWindowTest::widgetInFrontOfNext() const {
     return next->parentWidget()->childAt(next->geometry().center());
 }
 
+void EntryWindowTest::anotherRunningCopyEndsTheProgramAtOpening() {
+    m_host->otherCopyRuns = true;
+    m_roster->intPersonsRemaining = 0;
+    const int endsBefore = m_host->ends;
+    openEntryWindow();
+    QCOMPARE(m_host->ends, endsBefore + 1);
+    QCOMPARE(m_roster->intPersonsRemaining, 0);
+    QCOMPARE(m_roster->intColorsRecorded, 0);
+}
+
 void EntryWindowTest::opensReadyForTheFirstPerson() {
+    QCOMPARE(m_host->ends, 0);
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdSubmit"));
     QCOMPARE(m_window->windowTitle(), "Kelvra Biorhythm Compatibility");
     QCOMPARE(label("lblDisp1"), "You have chosen to enter details for a  COUPLE");

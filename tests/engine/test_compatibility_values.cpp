@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <cstdint>
+#include <limits>
 #include <random>
 
 using namespace kelvra;
@@ -25,6 +26,7 @@ class CompatibilityValuesTest : public QObject {
 private slots:
     void valueOfPhase_data();
     void valueOfPhase();
+    void extremeDistancesKeepTheirPhase();
     void valuesOfDistance_data();
     void valuesOfDistance();
     void captionsCarryPrefixNumberAndSuffix_data();
@@ -69,6 +71,17 @@ void CompatibilityValuesTest::valueOfPhase() {
     QFETCH(int, phase);
     QFETCH(int, expected);
     QCOMPARE(CompatibilityValue(phase, period), expected);
+}
+
+void CompatibilityValuesTest::extremeDistancesKeepTheirPhase() {
+    for (const Cycle& cycle : kCycles) {
+        for (const std::int64_t distance :
+             {std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()}) {
+            const std::int64_t phase = std::abs(distance % cycle.period);
+            QCOMPARE(CompatibilityValue(distance, cycle.period),
+                     CompatibilityValue(phase, cycle.period));
+        }
+    }
 }
 
 void CompatibilityValuesTest::valuesOfDistance_data() {

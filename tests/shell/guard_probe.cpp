@@ -1,5 +1,6 @@
 // Takes the single-instance lock the way the application does and reports the outcome:
-// prints "acquired" and holds the lock until its standard input closes, or "refused".
+// "refused" when another copy holds it; else "acquired" (or "unguarded" when no lock could
+// be taken), then it keeps running until its standard input closes.
 #include "app/app_identity.h"
 #include "shell/single_instance_guard.h"
 
@@ -11,13 +12,20 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(kelvra::kApplicationName);
     kelvra::SingleInstanceGuard guard(
         kelvra::SingleInstanceGuard::defaultLockPath(kelvra::kApplicationName));
-    if (!guard.tryAcquire()) {
+    switch (guard.acquire()) {
+    case kelvra::LockState::HeldByAnotherCopy:
         std::puts("refused");
         return 0;
+    case kelvra::LockState::Acquired:
+        std::puts("acquired");
+        break;
+    case kelvra::LockState::Unavailable:
+        std::puts("unguarded");
+        break;
     }
-    std::puts("acquired");
     std::fflush(stdout);
     std::string line;
     while (std::getline(std::cin, line)) {

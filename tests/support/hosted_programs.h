@@ -42,7 +42,11 @@ public:
         kelvra::setProcessEnder([this] { ++ends; });
         m_settings.setValue(QStringLiteral("Settings/Duration"),
                             kelvra::today().toString(Qt::ISODate));
-        m_main = std::make_unique<kelvra::frmMDI>(kelvra::programWindows(m_settings, roster));
+        kelvra::ProgramWindowFactory programs = kelvra::programWindows(m_settings, roster);
+        programs.anotherCopyRuns = [this] {
+            return otherCopyRuns;
+        };
+        m_main = std::make_unique<kelvra::frmMDI>(std::move(programs));
         m_main->showMaximized();
         m_main->activateWindow();
         (void)QTest::qWaitForWindowActive(m_main.get());
@@ -75,6 +79,8 @@ public:
     }
 
     int ends = 0;
+    // What the single-instance guard answers the program windows.
+    bool otherCopyRuns = false;
 
 private:
     QTemporaryDir m_dir;

@@ -3,9 +3,12 @@
 #include "web/site_address.h"
 #include "web/update_reminder.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 #include <memory>
 
@@ -82,6 +85,40 @@ private slots:
         RunUpdateReminder(*m_settings, kToday, asker(true));
         QCOMPARE(m_asked, 0);
         QCOMPARE(m_settings->value(kKey).toString(), kToday.toString(Qt::ISODate));
+    }
+
+    void unwritableStoreAsksNothing_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("read-only file") << "read-only";
+        QTest::newRow("file replaced by a folder") << "folder";
+        QTest::newRow("folder replaced by a file") << "file";
+    }
+
+    void unwritableStoreAsksNothing() {
+        QFETCH(QString, fault);
+        const QString inner = m_dir->filePath(QStringLiteral("inner"));
+        QVERIFY(QDir().mkdir(inner));
+        QSettings settings(inner + QStringLiteral("/store.ini"), QSettings::IniFormat);
+        settings.setValue(kKey, kToday.addDays(-30).toString(Qt::ISODate));
+        settings.sync();
+        if (fault == QLatin1String("read-only")) {
+            if (::geteuid() == 0) {
+                QSKIP("A file's mode does not stop root from writing it");
+            }
+            QVERIFY(QFile::setPermissions(settings.fileName(), QFile::ReadOwner));
+        } else {
+            QVERIFY(QDir(inner).removeRecursively());
+            QVERIFY(fault == QLatin1String("folder") ? QDir().mkpath(settings.fileName())
+                                                     : QFile(inner).open(QIODevice::WriteOnly));
+        }
+        QVERIFY(!settings.isWritable());
+        UrlRecorder recorder;
+
+        RunUpdateReminder(settings, kToday, asker(true));
+        RunUpdateReminder(settings, kToday, asker(true));
+
+        QCOMPARE(m_asked, 0);
+        QVERIFY(recorder.urls().empty());
     }
 
     void storedValueSurvivesReopeningTheStore() {

@@ -639,8 +639,7 @@ private slots:
 
     void unwritableStoreAsksNothingAtOpening() {
         m_window->closeWindow();
-        m_host->settings().setValue("Settings/Duration",
-                                    kToday.addDays(-15).toString(Qt::ISODate));
+        m_host->settings().setValue("Settings/Duration", kToday.addDays(-15).toString(Qt::ISODate));
         QVERIFY(makeUnwritable(m_host->settings()));
         openWindow();
         QVERIFY(m_answerer->seen().empty());

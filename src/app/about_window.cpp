@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -60,8 +61,10 @@ frmAbout::frmAbout(QWidget* parent)
 }
 
 void frmAbout::showModal(QWidget* owner) {
-    frmAbout about(owner);
-    about.exec();
+    // On the heap: should its owner go while it is open, it goes with it.
+    const QPointer<frmAbout> about = new frmAbout(owner);
+    about->exec();
+    delete about.data();
 }
 
 void frmAbout::buildTexts() {

@@ -3,6 +3,7 @@
 #include "app_icons.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -64,6 +65,15 @@ void ProgramWindow::closeWindow() {
 }
 
 void ProgramWindow::closeEvent(QCloseEvent* event) {
+    // A box or dialog of this window's own still waits for its answer: the window stays
+    // until then, since the code that opened it goes on with the window once it is answered.
+    for (const QWidget* modal = QApplication::activeModalWidget(); modal != nullptr;
+         modal = modal->parentWidget()) {
+        if (modal == this) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
     finishClosing();
 }

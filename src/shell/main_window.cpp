@@ -157,6 +157,10 @@ void frmMDI::lblCaption_Click(int index) {
 
 void frmMDI::choose(std::optional<Program> program) {
     m_programArea->closeAll();
+    // A window that stays open (its box still waits for an answer) is never joined by a second.
+    if (m_programArea->hasOpenWindow()) {
+        return;
+    }
     if (program && m_programArea->canOpen(*program)) {
         setChooserVisible(false);
         openProgram(*program);

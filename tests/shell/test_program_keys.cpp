@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 
 using namespace kelvra;
@@ -54,6 +55,7 @@ private slots:
     void tabCyclesWithinTheProgramWindow();
     void f6MovesBetweenTheProgramWindowAndTheStrips();
     void oneMenuBarShowsTheActiveWindowsMenus();
+    void windowStaysWhileItsModalBoxWaits();
 
 private:
     ProgramWindow* open(Program program);
@@ -249,6 +251,24 @@ void ProgramKeysTest::oneMenuBarShowsTheActiveWindowsMenus() {
     QVERIFY(QTest::qWaitForWindowActive(&m_host->main()));
     QTest::keyClick(&m_host->main(), Qt::Key_E, Qt::AltModifier);
     QTRY_VERIFY(m_host->main().exitScreen() != nullptr);
+}
+
+void ProgramKeysTest::windowStaysWhileItsModalBoxWaits() {
+    QPointer<ProgramWindow> chart = open(Program::Chart);
+    // Close requests that reach the window while its about window is open, as a window
+    // manager or the session may send them.
+    m_answerer->handleOtherDialogsWith([this, chart](QWidget* dialog) {
+        chart->closeWindow();
+        m_host->main().cmdSelectOption_Click(1);
+        dialog->close();
+    });
+    chart->findChild<QAction*>("mnuS")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!chart.isNull());
+    QCOMPARE(m_host->frameCount(), 1);
+    QVERIFY(m_host->window<ProgramWindow>(Program::CompatibilityEntry) == nullptr);
+    chart->closeWindow();
+    QCOMPARE(m_host->frameCount(), 0);
 }
 
 KELVRA_TEST_MAIN(ProgramKeysTest)

@@ -1,5 +1,6 @@
 #include "app/app_icons.h"
 #include "app/app_identity.h"
+#include "app/deferred_icon_style.h"
 #include "compat/person_roster.h"
 #include "shell/close_application.h"
 #include "shell/command_line.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     kelvra::guardDisplayConnection();
     QApplication app(argc, argv);
     kelvra::endDisplayConnectionGuard();
+    kelvra::installDeferredIconStyle();
     QApplication::setApplicationName(kelvra::kApplicationName);
     // No display name: the platform would append it to every window caption.
     QApplication::setWindowIcon(kelvra::applicationIcon());

@@ -26,20 +26,22 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", kelvra::noDisplayMessage());
         return 1;
     }
+    // No display name: the platform would append it to every window caption.
+    QApplication::setApplicationName(kelvra::kApplicationName);
+    kelvra::SingleInstanceGuard guard(
+        kelvra::SingleInstanceGuard::defaultLockPath(kelvra::kApplicationName));
+    // The lock file waits for the disk while the display connection is made.
+    guard.beginAcquire();
     kelvra::guardDisplayConnection();
     QApplication app(argc, argv);
     kelvra::endDisplayConnectionGuard();
     kelvra::installDeferredIconStyle();
-    QApplication::setApplicationName(kelvra::kApplicationName);
-    // No display name: the platform would append it to every window caption.
     QApplication::setWindowIcon(kelvra::applicationIcon());
     // Lets the desktop match the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVRA_APP_ID));
 
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kelvra::kApplicationName,
                        kelvra::kApplicationName);
-    kelvra::SingleInstanceGuard guard(
-        kelvra::SingleInstanceGuard::defaultLockPath(kelvra::kApplicationName));
     // The process ends without destructors, so the lock is given up on the way out.
     kelvra::setProcessEnder([&guard, endProcess = kelvra::setProcessEnder({})] {
         guard.release();

@@ -52,14 +52,30 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& lockPath)
     }
 }
 
-SingleInstanceGuard::~SingleInstanceGuard() = default;
+SingleInstanceGuard::~SingleInstanceGuard() {
+    finishEarlyAttempt();
+}
 
 QString SingleInstanceGuard::defaultLockPath(const QString& applicationName) {
     return lockPathIn(applicationName, qEnvironmentVariable("XDG_RUNTIME_DIR"),
                       QStandardPaths::writableLocation(QStandardPaths::CacheLocation), ::geteuid());
 }
 
+void SingleInstanceGuard::beginAcquire() {
+    if (m_lock && !m_earlyAttempt.valid()) {
+        m_earlyAttempt =
+            std::async(std::launch::async, [lock = m_lock.get()] { lock->tryLock(0); });
+    }
+}
+
+void SingleInstanceGuard::finishEarlyAttempt() {
+    if (m_earlyAttempt.valid()) {
+        m_earlyAttempt.get();
+    }
+}
+
 LockState SingleInstanceGuard::acquire() {
+    finishEarlyAttempt();
     if (!m_lock) {
         return LockState::Unavailable;
     }
@@ -125,6 +141,7 @@ bool SingleInstanceGuard::removeLeftOver() const {
 }
 
 void SingleInstanceGuard::release() {
+    finishEarlyAttempt();
     if (m_lock) {
         m_lock->unlock();
     }

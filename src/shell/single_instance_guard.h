@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <future>
 #include <memory>
 
 class QLockFile;
@@ -29,6 +30,11 @@ public:
     // folder when it is his alone, else his cache folder; empty when neither is safe.
     static QString defaultLockPath(const QString& applicationName);
 
+    // Starts taking the lock on a thread of its own, so that its file's wait for the disk
+    // overlaps the program's start; safe before the application object exists. Only a free
+    // lock is taken there: acquire() waits for the attempt and decides as ever.
+    void beginAcquire();
+
     // Takes the lock unless another running copy holds it; held until the guard goes.
     LockState acquire();
 
@@ -39,11 +45,13 @@ public:
     void release();
 
 private:
+    void finishEarlyAttempt();
     bool heldByRunningCopy() const;
     bool removeLeftOver() const;
 
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
+    std::future<void> m_earlyAttempt;
 };
 
 } // namespace kelvra

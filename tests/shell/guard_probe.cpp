@@ -11,10 +11,12 @@
 #include <string>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // In the application's order: the lock is begun before the application object exists.
     QCoreApplication::setApplicationName(kelvra::kApplicationName);
     kelvra::SingleInstanceGuard guard(
         kelvra::SingleInstanceGuard::defaultLockPath(kelvra::kApplicationName));
+    guard.beginAcquire();
+    QCoreApplication app(argc, argv);
     switch (guard.acquire()) {
     case kelvra::LockState::HeldByAnotherCopy:
         std::puts("refused");

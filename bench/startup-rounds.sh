@@ -16,9 +16,9 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 for round in $(seq "$rounds"); do
-    while read -r spec; do
-        label=${spec%%=*}
-        read -r -a command <<<"${spec#*=}"
+    while read -r entry; do
+        label=${entry%%=*}
+        read -r -a command <<<"${entry#*=}"
         OUTDIR="$out/$round" nice -n -15 "$harness" -w 0 -n 1 "$label" -- "${command[@]}" \
             >/dev/null 2>&1 || echo "round $round: $label did not show a window" >&2
     done < <(shuf -e -- "$@")
@@ -26,8 +26,8 @@ done
 
 # Row of the harness: pid map_ms paint_ms rss_kib ...
 reference=${1%%=*}
-for spec in "$@"; do
-    label=${spec%%=*}
+for entry in "$@"; do
+    label=${entry%%=*}
     for round in $(seq "$rounds"); do
         [ -s "$out/$round/$label.tsv" ] && [ -s "$out/$round/$reference.tsv" ] || continue
         read -r _ _ paint rss _ <"$out/$round/$label.tsv"
